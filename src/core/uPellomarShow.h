@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 #include <QVector>
+#include <utility>
 
 class QLabel;
 class QPushButton;
@@ -42,10 +43,10 @@ void ShowStandardMessage(const QString& text);
 
 int ShowCreatedFormModal(QDialog*& instance);
 
-template <class T> void CreateFormChecked(T*& instance)
+template <class T, class... Args> void CreateFormChecked(T*& instance, Args&&... args)
 {
     try {
-        instance = new T();
+        instance = new T(std::forward<Args>(args)...);
         instance->setAttribute(Qt::WA_DeleteOnClose, false);
     } catch (...) {
         instance = nullptr;
@@ -61,9 +62,9 @@ template <class T> int ShowCreatedFormModal(T*& instance)
     return result;
 }
 
-template <class T> int RunModalForm(T*& instance)
+template <class T, class... Args> int RunModalForm(T*& instance, Args&&... args)
 {
-    CreateFormChecked(instance);
+    CreateFormChecked(instance, std::forward<Args>(args)...);
     if (!instance)
         return mrNone;
     ModalFormOpen() = true;
