@@ -8,6 +8,7 @@
 #include "core/uSplash.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QSocketNotifier>
@@ -36,19 +37,11 @@ public:
         try {
             return QApplication::notify(receiver, event);
         } catch (const std::exception& e) {
-            reportError(QString::fromLocal8Bit(e.what()));
+            HandleApplicationError(QString::fromLocal8Bit(e.what()));
         } catch (...) {
-            reportError(QStringLiteral("An unknown error occurred."));
+            HandleApplicationError(QStringLiteral("An unknown error occurred."));
         }
         return false;
-    }
-
-private:
-    static void reportError(const QString& message)
-    {
-        while (QApplication::overrideCursor())
-            QApplication::restoreOverrideCursor();
-        ShowStandardMessage(message);
     }
 };
 
@@ -61,6 +54,13 @@ void installTerminationHandler(QObject* parent)
     QObject::connect(notifier, &QSocketNotifier::activated, parent, [] {
         char byte;
         [[maybe_unused]] const auto got = ::read(g_signalPipe[0], &byte, 1);
+        // Open dialogs give way first, so the main window's close handler runs and saves.
+        for (int guard = 0; guard < 16; ++guard) {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                break;
+            dialog->reject();
+        }
         if (frmMainPellomarAlpha)
             frmMainPellomarAlpha->close();
         else
@@ -83,6 +83,11 @@ int PellomarMain(int argc, char* argv[])
     LoadApplicationFonts();
     app.setFont(TahomaFont(8));
 
+    // Scripted runs (tests, demos) answer every message box with its default and print its text.
+    if (qEnvironmentVariableIsSet("PELLOMAR_MESSAGES_TO_STDERR")) {
+        MessageBoxHook::setCapture(true);
+        MessageBoxHook::setEcho(true);
+    }
     const QStringList arguments = app.arguments().mid(1);
     const QString word = arguments.value(0);
     if (word.toUpper() != QLatin1String("IGNORE") && SingleInstance::isRunning()) {

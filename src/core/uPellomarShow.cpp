@@ -12,11 +12,13 @@
 #include <QPushButton>
 #include <QQueue>
 #include <QScreen>
+#include <cstdio>
 
 namespace {
 
 bool g_modalFormOpen = false;
 bool g_capture = false;
+bool g_echo = false;
 QQueue<int> g_answers;
 QVector<MessageBoxHook::Shown> g_shown;
 
@@ -203,6 +205,8 @@ namespace {
 int captured(const QString& text, int icon, bool yesNo, bool standard)
 {
     g_shown.append(MessageBoxHook::Shown{text, icon, yesNo, standard});
+    if (g_echo)
+        fprintf(stderr, "MESSAGE: %s\n", qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\\n"))));
     if (!g_answers.isEmpty())
         return g_answers.dequeue();
     return yesNo ? mrNo : mrOk;
@@ -236,6 +240,13 @@ void ShowPlainMessage(const QString& text)
 int ShowMessageBox(const QString& text, TMsgIcon icon, TMsgButtons buttons)
 {
     return showBox(text, icon, buttons);
+}
+
+void HandleApplicationError(const QString& message)
+{
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    ShowStandardMessage(message);
 }
 
 void ShowStandardMessage(const QString& text)
@@ -303,6 +314,10 @@ namespace MessageBoxHook {
 void setCapture(bool on)
 {
     g_capture = on;
+}
+void setEcho(bool on)
+{
+    g_echo = on;
 }
 bool capturing()
 {

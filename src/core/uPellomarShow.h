@@ -38,6 +38,10 @@ bool& ModalFormOpen();
 
 void ShowPlainMessage(const QString& text);
 int ShowMessageBox(const QString& text, TMsgIcon icon, TMsgButtons buttons);
+// The application's handler of errors that escape an action: the cursor goes back to normal and the
+// error is shown; the program goes on.
+void HandleApplicationError(const QString& message);
+
 // The platform's standard message dialog (second-instance notice, debug checkpoints).
 void ShowStandardMessage(const QString& text);
 
@@ -91,6 +95,8 @@ struct Shown
     bool standard = false; // the platform's dialog
 };
 void setCapture(bool on);
+// Also writes every captured text to standard error (for scripted runs of the program).
+void setEcho(bool on);
 bool capturing();
 void queueAnswer(int result);
 const QVector<Shown>& shown();

@@ -5,6 +5,7 @@
 #include "core/ImageView.h"
 #include "core/uMain.h"
 #include "core/uOrders.h"
+#include "core/uPellomarShow.h"
 #include "orders/uClasses.h"
 #include "orders/uOrdersTree.h"
 
@@ -162,8 +163,13 @@ void TMemoPanel::onItemChanged(QTreeWidgetItem* item, int column)
     if (m_filling || column != 0)
         return;
     const bool ticked = item->checkState(0) == Qt::Checked;
-    Db::exec(QStringLiteral("update Tasks set Completed =:p_c, CompletedDate =:p_d where TaskID =:p_tid"),
-             {{"p_c", ticked}, {"p_d", Now()}, {"p_tid", item->text(1).toInt()}});
+    try {
+        Db::exec(QStringLiteral("update Tasks set Completed =:p_c, CompletedDate =:p_d where TaskID =:p_tid"),
+                 {{"p_c", ticked}, {"p_d", Now()}, {"p_tid", item->text(1).toInt()}});
+    } catch (const DbError& e) {
+        HandleApplicationError(QString::fromStdString(e.what()));
+        return;
+    }
     m_filling = true;
     markDone(item, ticked);
     m_filling = false;
