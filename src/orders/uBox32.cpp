@@ -207,15 +207,15 @@ void TOrderSummaryBox::SetOrderValues(const QString& customerOrderNo, const QStr
     m_dueDate = dueDate;
     m_valueText = valueText;
 
-    applyLine(labelLine(lblInvoiceStatus), InvoiceStatusLine(invoiced, completed));
-    applyLine(labelLine(lblPaymentStatus), PaymentStatusLine(invoiced, paid));
+    applyLine(labelLine(InvoiceStatusLabel), InvoiceStatusLine(invoiced, completed));
+    applyLine(labelLine(PaymentStatusLabel), PaymentStatusLine(invoiced, paid));
 
-    TCleverString32* internal = valueLine(valInternalOrderNo);
+    TCleverString32* internal = valueLine(InternalOrderNoValue);
     applyLine(internal, {internalOrderNo, internal->colour, internal->font.bold()});
-    applyLine(valueLine(valDueDate), DueDateLine(dueDate, completed));
-    TCleverString32* created = valueLine(valCreated);
+    applyLine(valueLine(DueDateValue), DueDateLine(dueDate, completed));
+    TCleverString32* created = valueLine(CreatedValue);
     applyLine(created, {CreationDatePhrase(creationDate), created->colour, created->font.bold()});
-    applyLine(valueLine(valValue), {valueText, SummaryColours::Black, true});
+    applyLine(valueLine(OrderValueValue), {valueText, SummaryColours::Black, true});
 }
 
 void TOrderSummaryBox::ClearValues()

@@ -115,15 +115,15 @@ class TOrderSummaryBox : public TCleverBox32
 {
 public:
     // Label and value lines by position.
-    enum LabelIndex {
-        lblInternalOrderNo,
-        lblDueDate,
-        lblCreated,
-        lblValue,
-        lblInvoiceStatus,
-        lblPaymentStatus
+    enum LabelLine {
+        InternalOrderNoLabel,
+        DueDateLabel,
+        CreatedLabel,
+        ValueLabel,
+        InvoiceStatusLabel,
+        PaymentStatusLabel
     };
-    enum ValueIndex { valInternalOrderNo, valDueDate, valCreated, valValue };
+    enum ValueLine { InternalOrderNoValue, DueDateValue, CreatedValue, OrderValueValue };
 
     TOrderSummaryBox(QImage* bitmap, int left, int top, int right, int bottom, int maximumRight,
                      int maximumBottom);

@@ -166,7 +166,7 @@ void TestSummaryBox::invoiceStatus()
 
     Box b;
     b.box.SetOrderValues("C1", "I1", completed, false, invoiced, pinnedNow(), pinnedNow() + 3, "$1.00");
-    const TCleverString32* label = b.box.labelLine(TOrderSummaryBox::lblInvoiceStatus);
+    const TCleverString32* label = b.box.labelLine(TOrderSummaryBox::InvoiceStatusLabel);
     QCOMPARE(label->text, text);
     QCOMPARE(uint(label->colour), colour);
     QCOMPARE(label->font.bold(), bold);
@@ -199,7 +199,7 @@ void TestSummaryBox::paymentStatus()
 
     Box b;
     b.box.SetOrderValues("C1", "I1", false, paid, invoiced, pinnedNow(), pinnedNow() + 3, "$1.00");
-    const TCleverString32* label = b.box.labelLine(TOrderSummaryBox::lblPaymentStatus);
+    const TCleverString32* label = b.box.labelLine(TOrderSummaryBox::PaymentStatusLabel);
     QCOMPARE(label->text, text);
     QCOMPARE(uint(label->colour), colour);
     QCOMPARE(label->font.bold(), bold);
@@ -241,7 +241,7 @@ void TestSummaryBox::dueDate()
         Box b;
         b.box.SetOrderValues("C", "I", completed, flags & 1, flags & 2, pinnedNow(), pinnedNow() + offset,
                              "$0.00");
-        const TCleverString32* value = b.box.valueLine(TOrderSummaryBox::valDueDate);
+        const TCleverString32* value = b.box.valueLine(TOrderSummaryBox::DueDateValue);
         QCOMPARE(value->text, text);
         QCOMPARE(uint(value->colour), colour);
         QVERIFY(value->font.bold());
@@ -322,8 +322,8 @@ void TestSummaryBox::noneSelectedShowsLabelsOnly()
     QCOMPARE(b.box.heading(), QString("None Selected"));
     for (int i = 0; i < b.box.valueLineCount(); ++i)
         QVERIFY2(b.box.valueLine(i)->text.isEmpty(), qPrintable(QString::number(i)));
-    const TCleverString32* invoice = b.box.labelLine(TOrderSummaryBox::lblInvoiceStatus);
-    const TCleverString32* payment = b.box.labelLine(TOrderSummaryBox::lblPaymentStatus);
+    const TCleverString32* invoice = b.box.labelLine(TOrderSummaryBox::InvoiceStatusLabel);
+    const TCleverString32* payment = b.box.labelLine(TOrderSummaryBox::PaymentStatusLabel);
     QCOMPARE(invoice->text, QString("Not Invoiced"));
     QCOMPARE(payment->text, QString("Not Paid"));
     for (const TCleverString32* line : {invoice, payment}) {
@@ -348,8 +348,8 @@ void TestSummaryBox::clearValuesKeepsStatusLines()
     QVERIFY(b.box.heading().isEmpty());
     for (int i = 0; i < b.box.valueLineCount(); ++i)
         QVERIFY(b.box.valueLine(i)->text.isEmpty());
-    QCOMPARE(b.box.labelLine(TOrderSummaryBox::lblInvoiceStatus)->text, QString("Invoiced"));
-    QCOMPARE(b.box.labelLine(TOrderSummaryBox::lblPaymentStatus)->text, QString("Not Paid"));
+    QCOMPARE(b.box.labelLine(TOrderSummaryBox::InvoiceStatusLabel)->text, QString("Invoiced"));
+    QCOMPARE(b.box.labelLine(TOrderSummaryBox::PaymentStatusLabel)->text, QString("Not Paid"));
 }
 
 void TestSummaryBox::valueTextSumsItems()
@@ -378,15 +378,15 @@ void TestSummaryBox::valueTextSumsItems()
     Box box;
     ShowOrderSummary(box.box, order, "$");
     QCOMPARE(box.box.heading(), QString("PO-9"));
-    QCOMPARE(box.box.valueLine(TOrderSummaryBox::valInternalOrderNo)->text, QString("INT-9"));
-    QCOMPARE(box.box.valueLine(TOrderSummaryBox::valValue)->text, QString("$1,000,000.01"));
-    QCOMPARE(box.box.valueLine(TOrderSummaryBox::valDueDate)->text,
+    QCOMPARE(box.box.valueLine(TOrderSummaryBox::InternalOrderNoValue)->text, QString("INT-9"));
+    QCOMPARE(box.box.valueLine(TOrderSummaryBox::OrderValueValue)->text, QString("$1,000,000.01"));
+    QCOMPARE(box.box.valueLine(TOrderSummaryBox::DueDateValue)->text,
              QString("Sunday, 17 March 2024, 2 days time"));
-    QCOMPARE(box.box.labelLine(TOrderSummaryBox::lblInvoiceStatus)->text, QString("Invoiced"));
-    QCOMPARE(box.box.labelLine(TOrderSummaryBox::lblPaymentStatus)->text, QString("Paid"));
+    QCOMPARE(box.box.labelLine(TOrderSummaryBox::InvoiceStatusLabel)->text, QString("Invoiced"));
+    QCOMPARE(box.box.labelLine(TOrderSummaryBox::PaymentStatusLabel)->text, QString("Paid"));
     // Drawn: the value in black.
-    QCOMPARE(nearestTextColour(
-                 inkColour(box.image, lineRect(*box.box.valueLine(TOrderSummaryBox::valValue)), 0xFFFFF3DA)),
+    QCOMPARE(nearestTextColour(inkColour(
+                 box.image, lineRect(*box.box.valueLine(TOrderSummaryBox::OrderValueValue)), 0xFFFFF3DA)),
              QRgb(0xFF000000));
 }
 
@@ -427,9 +427,9 @@ void TestSummaryBox::drawnColoursMatchLines()
         const TCleverString32* line;
         QRgb colour;
     } checks[] = {
-        {b.box.valueLine(TOrderSummaryBox::valDueDate), dueColour},
-        {b.box.labelLine(TOrderSummaryBox::lblInvoiceStatus), invoiceColour},
-        {b.box.labelLine(TOrderSummaryBox::lblPaymentStatus), paymentColour},
+        {b.box.valueLine(TOrderSummaryBox::DueDateValue), dueColour},
+        {b.box.labelLine(TOrderSummaryBox::InvoiceStatusLabel), invoiceColour},
+        {b.box.labelLine(TOrderSummaryBox::PaymentStatusLabel), paymentColour},
     };
     for (const auto& check : checks) {
         const QRgb ink = inkColour(b.image, lineRect(*check.line), 0xFFFFF3DA);
@@ -545,7 +545,7 @@ void TestSummaryBox::longValueCutBeforeRightMargin()
     b.box.SetOrderValues("PO", longNumber, false, false, false, pinnedNow(), pinnedNow() + 400, "$1.00");
     b.box.Draw();
 
-    const TCleverString32* line = b.box.valueLine(TOrderSummaryBox::valInternalOrderNo);
+    const TCleverString32* line = b.box.valueLine(TOrderSummaryBox::InternalOrderNoValue);
     const int available = 260 - 10 - 115;
     QVERIFY(line->shortened);
     QVERIFY(!line->displayText.isEmpty());
@@ -564,7 +564,7 @@ void TestSummaryBox::longValueCutBeforeRightMargin()
         QVERIFY2(onlyColour(b.image, QRect(260 - 10, value->y, 8, h), 0xFFFFF3DA), qPrintable(value->text));
     }
     // The short lines are not marked.
-    QVERIFY(!b.box.valueLine(TOrderSummaryBox::valValue)->shortened);
+    QVERIFY(!b.box.valueLine(TOrderSummaryBox::OrderValueValue)->shortened);
 
     // A later, shorter value is drawn whole again.
     b.box.SetOrderValues("PO", "INT-1", false, false, false, pinnedNow(), pinnedNow(), "$1.00");
