@@ -47,6 +47,22 @@ void fillRounded(QPainter& p, int left, int top, int right, int bottom, qreal ra
     path.addRoundedRect(QRectF(left, top, right - left, bottom - top), radius, radius);
     p.fillPath(path, QColor::fromRgba(argb));
 }
+// Painting stores a fully clear pixel as clear black; the corners outside a frame stay clear white,
+// so a copy without alpha (the e-mail picture) shows them white.
+void whitenClearCorners(QImage& image, int left, int top, int right, int bottom)
+{
+    const int corner = 8;
+    const QRect area = QRect(left, top, right - left, bottom - top).intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        if (y >= top + corner && y < bottom - corner)
+            continue;
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if ((x < left + corner || x >= right - corner) && qAlpha(line[x]) == 0)
+                line[x] = 0x00FFFFFF;
+        }
+    }
+}
 } // namespace
 
 QString ChartTemplateFile()
@@ -246,15 +262,14 @@ void TGraphicalStateChart::Layout(int width, int minHeight)
         total += stage->Measure(width);
     total = std::min(total, MaxStagesHeight) + (ShowFrame ? 32 : 12);
     total = std::max(total, minHeight);
-    if (!Surface || Surface->height() != total) {
-        if (Surface) {
-            // Pixels right of the chart belong to whoever shares the surface: keep them.
-            *Surface = Surface->copy(0, 0, Surface->width(), total);
-            Surface->setDotsPerMeterX(ChartSurfaceDotsPerMeter);
-            Surface->setDotsPerMeterY(ChartSurfaceDotsPerMeter);
-        }
-        ChartHeight = total;
+    if (Surface && Surface->height() != total) {
+        // Pixels right of the chart belong to whoever shares the surface: keep them.
+        *Surface = Surface->copy(0, 0, Surface->width(), total);
+        Surface->setDotsPerMeterX(ChartSurfaceDotsPerMeter);
+        Surface->setDotsPerMeterY(ChartSurfaceDotsPerMeter);
     }
+    // Also when the surface already had this height, so the whole of it is cleared and redrawn.
+    ChartHeight = total;
     if (Surface && !Surface->isNull())
         drawFrame(0, 0, width, ChartHeight);
 
@@ -289,6 +304,7 @@ void TGraphicalStateChart::drawFrame(int left, int top, int right, int bottom)
         // One radius less keeps the 1-pixel border even around the corners.
         fillRounded(p, left + 1, top + 1, right - 1, bottom - 1, 6, Background);
     }
+    whitenClearCorners(*Surface, left, top, right, bottom);
     DrawFittedText(*Surface, TahomaFont(8, true), 2, 0, left + 12, top + 5, Title, 1, FrameTitle);
     QPainter p(Surface);
     fillOpaque(p, left + 8, top + 19, right - 8, top + 20, FrameRule);

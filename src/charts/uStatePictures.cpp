@@ -79,10 +79,10 @@ QImage make(TStagePicture picture)
     case TStagePicture::EnvelopeHover:
         return envelope(0xFFFFF1DC, 0xFFFFB55C, 0xFFC0640A, 0xFFFFD9A6);
     case TStagePicture::TickSmall:
-        // Kept clear of the right-most columns, which a redraw of the stage does not clear.
-        return tick(24, 21, QPolygonF{QPointF(4, 11.5), QPointF(9, 16.5), QPointF(18.5, 4)}, 5.2, 3.0);
+        // Both ticks keep clear of the columns and rows a redraw of the stage does not clear.
+        return tick(24, 21, QPolygonF{QPointF(4, 11.5), QPointF(9, 16.5), QPointF(17.8, 4)}, 5.2, 3.0);
     case TStagePicture::TickLarge:
-        return tick(28, 23, QPolygonF{QPointF(4.5, 12.5), QPointF(10.5, 18.5), QPointF(23.5, 4)}, 6.2, 3.8);
+        return tick(28, 23, QPolygonF{QPointF(4.5, 11), QPointF(10.3, 16.6), QPointF(23.5, 3.5)}, 6.2, 3.8);
     case TStagePicture::Cross:
         return strokedMark(
             16, 14, {QPolygonF{QPointF(4, 3), QPointF(12, 11)}, QPolygonF{QPointF(12, 3), QPointF(4, 11)}},

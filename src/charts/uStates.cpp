@@ -184,13 +184,15 @@ int TGraphicalState::drawBox(int x, int y, int boxWidth, bool compact)
         fillRounded(p, x - h, y, x + h, y + height, 5, Completed ? FaceCompleted : BoxFill());
 
         if (!IsLast) {
-            // Painted on the background first, so a translucent connector looks the same on every redraw.
-            const QPolygonF arrow{QPointF(x, y + height + 10), QPointF(x + 5, y + height + 6),
-                                  QPointF(x - 5, y + height + 6)};
-            for (QRgb colour : {bg, line}) {
-                fillBlended(p, x - 1, y + height, x + 1, y + height + 11, colour);
-                fillTriangle(p, arrow, colour);
-            }
+            // The background goes first over the whole arrow, so a translucent connector looks the same
+            // however often it is redrawn.
+            fillOpaque(p, x - 1, y + height, x + 1, y + height + 11, bg);
+            fillOpaque(p, x - 5, y + height + 6, x + 5, y + height + 11, bg);
+            fillBlended(p, x - 1, y + height, x + 1, y + height + 11, line);
+            fillTriangle(p,
+                         QPolygonF{QPointF(x, y + height + 10), QPointF(x + 5, y + height + 6),
+                                   QPointF(x - 5, y + height + 6)},
+                         line);
         }
         drawCaption(p, x, y, height, Completed ? CaptionCompleted : Caption);
         if (Completed)
