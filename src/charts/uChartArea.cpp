@@ -49,7 +49,8 @@ void TChartArea::RepaintChartArea()
     QImage& frame = m.imgMiddleBottom->Bitmap();
     frame.fill(0xFFFFFFFF);
     if (m.ProgressFrameChart)
-        m.ProgressFrameChart->Layout(qMin(m.imgMiddleBottom->width(), FrameMaxWidth), m.imgMiddleBottom->height());
+        m.ProgressFrameChart->Layout(qMin(m.imgMiddleBottom->width(), FrameMaxWidth),
+                                     m.imgMiddleBottom->height());
     m.imgMiddleBottom->update();
     if (m.OrderProgressChart) {
         const QSize size = m.imgOrderProgress->Bitmap().size();
@@ -88,7 +89,8 @@ QString TChartArea::StatusText(const TGraphicalState& stage, bool firstOrPreviou
 {
     if (stage.Completed) {
         *colour = 0xFF316AC5;
-        return QStringLiteral("Completed:  ") + FormatDateTime(QStringLiteral("dd mmm YYYY, tt"), stage.CompletedDate);
+        return QStringLiteral("Completed:  ") +
+               FormatDateTime(QStringLiteral("dd mmm YYYY, tt"), stage.CompletedDate);
     }
     if (stage.Overdue) {
         *colour = 0xFFFF1010;
@@ -106,7 +108,8 @@ void TChartArea::ClearStatusLine()
     QImage& bmp = m.imgMiddleBottom->Bitmap();
     const int right = qMin(bmp.width() - 4, 371);
     QPainter p(&bmp);
-    p.fillRect(QRect(QPoint(4, bmp.height() - 20), QPoint(right - 1, bmp.height() - 5)), QColor::fromRgba(kChartBackground));
+    p.fillRect(QRect(QPoint(4, bmp.height() - 20), QPoint(right - 1, bmp.height() - 5)),
+               QColor::fromRgba(kChartBackground));
     p.end();
     m.imgMiddleBottom->update();
 }
@@ -131,7 +134,8 @@ void TChartArea::DrawStatusLine(int stageIndex)
     const QFont font = TahomaFont(8);
     p.setFont(font);
     p.setPen(QColor::fromRgba(colour));
-    p.setClipRect(QRect(QPoint(4, bmp.height() - 20), QPoint(qMin(bmp.width() - 4, 371) - 1, bmp.height() - 5)));
+    p.setClipRect(
+        QRect(QPoint(4, bmp.height() - 20), QPoint(qMin(bmp.width() - 4, 371) - 1, bmp.height() - 5)));
     p.drawText(10, bmp.height() - 20 + QFontMetrics(font, &bmp).ascent(), text);
     p.end();
     m.imgMiddleBottom->update();

@@ -5,7 +5,8 @@
 
 namespace {
 
-const QDate kEpoch(1899, 12, 30);
+// 1899-12-30; a constant expression, so it is right even while other globals are being set up.
+constexpr QDate kEpoch = QDate::fromJulianDay(2415019);
 TDateTime g_nowOverride = 0;
 
 TRegional& regionalStore()

@@ -256,7 +256,7 @@ void TfrmMainPellomarAlpha::buildControls()
     tmrTodayUpdate = new QTimer(this);
     tmrTodayUpdate->setObjectName(QStringLiteral("tmrTodayUpdate"));
     tmrTodayUpdate->setInterval(300000);
-    connect(tmrTodayUpdate, &QTimer::timeout, this, &TfrmMainPellomarAlpha::onTodayTimer);
+    connect(tmrTodayUpdate, &QTimer::timeout, this, &TfrmMainPellomarAlpha::TodayTimerTick);
     tmrNewOrderFromACT = new QTimer(this);
     tmrNewOrderFromACT->setObjectName(QStringLiteral("tmrNewOrderFromACT"));
     tmrNewOrderFromACT->setInterval(1000);
@@ -563,7 +563,7 @@ void TfrmMainPellomarAlpha::DrawToday()
     tmrTodayUpdate->start();
 }
 
-void TfrmMainPellomarAlpha::onTodayTimer()
+void TfrmMainPellomarAlpha::TodayTimerTick()
 {
     if (WholeDays(TodayShownAt) < WholeDays(Now()))
         DrawToday();

@@ -101,6 +101,7 @@ public:
     void LoadAllOrders();
     void RebuildTree();
     void DrawToday();
+    void TodayTimerTick(); // redraws the today box once the date has changed
     void DrawTitleAndLines();
     void DrawTotals();
     void DrawUserAndEmail();
@@ -150,7 +151,6 @@ private:
     void writeTest();
     void onLoadOrdersTimer();
     void onConnectClicked();
-    void onTodayTimer();
     void onSampleOrdersClicked();
     void showTutorialAndTips();
     void createCharts();

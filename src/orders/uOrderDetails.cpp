@@ -62,7 +62,7 @@ TOrderDetails::TOrderDetails(TfrmMainPellomarAlpha& main) : QObject(&main), m(ma
 void TOrderDetails::CreateSummaryBox()
 {
     QImage* bmp = &m.imgMiddleMiddle->Bitmap();
-    m.SummaryBox = std::make_unique<TOrderSummaryBox>(bmp, 0, 0, bmp->width(), bmp->height(), 375, 145);
+    m.SummaryBox = std::make_unique<TOrderSummaryBox>(bmp, 0, 0, 375, 140, 375, 140);
 }
 
 void TOrderDetails::SizeSummaryBox()
@@ -88,10 +88,7 @@ void TOrderDetails::RefreshDetails()
     bool filled = false;
     if (order && !m.treeBrevanta->selectedItems().isEmpty()) {
         try {
-            m.SummaryBox->SetOrderValues(order->CustomerOrderNo, order->InternalOrderNo, order->OrderCompleted,
-                                         order->OrderPaid, order->OrderInvoiced, order->OrderCreationDate,
-                                         order->OrderDueDate, FormatMoney(order->OrderValue, m.Settings.CurrencySymbol));
-            m.SummaryBox->Draw();
+            ShowOrderSummary(*m.SummaryBox, *order, m.Settings.CurrencySymbol);
             SetNotesLabel(!order->OrderNotes.isEmpty());
             filled = true;
         } catch (...) {
@@ -99,9 +96,8 @@ void TOrderDetails::RefreshDetails()
         }
     }
     if (!filled) {
-        m.SummaryBox->ClearValues();
+        ShowSummaryNoneSelected(*m.SummaryBox);
         SetNotesLabel(false);
-        m.SummaryBox->Draw();
     }
     m.imgMiddleMiddle->update();
 }

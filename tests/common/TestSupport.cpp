@@ -44,3 +44,52 @@ TestDatabase::~TestDatabase()
 {
     module.reset();
 }
+
+#include "core/uMain.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QTimer>
+#include <QTreeWidget>
+
+MainWindowFixture::MainWindowFixture(const QByteArray& settingsText, bool installMarker)
+{
+    InitTestEnvironment();
+    QFile::copy(QStringLiteral(PELLOMAR_SOURCE_DIR "/resources/Style.plm"), dir.file("Style.plm"));
+    if (!settingsText.isEmpty()) {
+        QFile ini(dir.file("PellomarBrevantaLite.ini"));
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write(settingsText);
+    }
+    if (installMarker) {
+        QFile marker(dir.file("install.tmp"));
+        if (marker.open(QIODevice::WriteOnly))
+            marker.close();
+    }
+    m_modalCloser = new QTimer();
+    m_modalCloser->setInterval(30);
+    QObject::connect(m_modalCloser, &QTimer::timeout, [this] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            closedModals << dialog->objectName();
+            dialog->reject();
+        }
+    });
+    m_modalCloser->start();
+    window = std::make_unique<TfrmMainPellomarAlpha>();
+    module = std::make_unique<TdmOrders>();
+}
+
+MainWindowFixture::~MainWindowFixture()
+{
+    delete m_modalCloser;
+    window.reset();
+    module.reset();
+    qApp->setStyleSheet(QString());
+}
+
+bool MainWindowFixture::start()
+{
+    window->show();
+    return QTest::qWaitFor([this] { return window->treeBrevanta->isVisible() && window->StartupDone; }, 10000);
+}

@@ -32,3 +32,26 @@ public:
     TempProgramDir dir;
     std::unique_ptr<TdmOrders> module;
 };
+
+class TfrmMainPellomarAlpha;
+class QTimer;
+
+// The real main window on a temporary program directory, started as the entry starts it. Modal windows
+// that open on their own (tutorial, tips) are closed and their names recorded.
+class MainWindowFixture
+{
+public:
+    // settingsText: the settings file to start with (empty: none); tutorial and tips are off unless given.
+    explicit MainWindowFixture(const QByteArray& settingsText = "[Preferences]\r\nShowTutorial=0\r\nShowTips=0\r\n",
+                               bool installMarker = false);
+    ~MainWindowFixture();
+    // Shows the window and waits until the orders are loaded and the tree is built.
+    bool start();
+    TempProgramDir dir;
+    std::unique_ptr<TfrmMainPellomarAlpha> window;
+    std::unique_ptr<TdmOrders> module;
+    QStringList closedModals;
+
+private:
+    QTimer* m_modalCloser;
+};
