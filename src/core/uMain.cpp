@@ -514,6 +514,7 @@ void TfrmMainPellomarAlpha::onConnectClicked()
     DrawUserAndEmail();
     QCoreApplication::processEvents();
     ReloadOrders();
+    OrdersLoadedAtStart = true;
 }
 
 void TfrmMainPellomarAlpha::DrawUserAndEmail()

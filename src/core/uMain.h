@@ -50,6 +50,7 @@ public:
     std::unique_ptr<TGraphicalStateChart> MemoFrameChart;
     std::unique_ptr<TOrderSummaryBox> SummaryBox;
     bool StartupSequenceRun = false; // the first show has run the start-up sequence
+    bool OrdersLoadedAtStart = false; // the load that follows the start-up sequence is done
 
     // Controls (names as the rest of the program and the tests know them).
     TImage32View* imgTopLeft;

@@ -70,7 +70,8 @@ MainWindowFixture::MainWindowFixture(const QByteArray& settingsText, bool instal
     m_modalCloser = new QTimer();
     m_modalCloser->setInterval(30);
     QObject::connect(m_modalCloser, &QTimer::timeout, [this] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && (dialog->objectName() == "frmTutorial" || dialog->objectName() == "frmTipOfTheDay")) {
             closedModals << dialog->objectName();
             dialog->reject();
         }
@@ -91,5 +92,5 @@ MainWindowFixture::~MainWindowFixture()
 bool MainWindowFixture::start()
 {
     window->show();
-    return QTest::qWaitFor([this] { return window->treeBrevanta->isVisible() && window->StartupDone; }, 10000);
+    return QTest::qWaitFor([this] { return window->OrdersLoadedAtStart; }, 10000);
 }

@@ -36,8 +36,8 @@ public:
 class TfrmMainPellomarAlpha;
 class QTimer;
 
-// The real main window on a temporary program directory, started as the entry starts it. Modal windows
-// that open on their own (tutorial, tips) are closed and their names recorded.
+// The real main window on a temporary program directory, started as the entry starts it. The tutorial
+// and tip windows, which open on their own, are closed and their names recorded.
 class MainWindowFixture
 {
 public:
