@@ -33,15 +33,36 @@ QString convertQtPattern(const QString& qt)
         }
         QString piece;
         switch (c.unicode()) {
-        case 'M': piece = QString(qMin(run, 4), 'm'); break;
-        case 'm': piece = QString(qMin(run, 2), 'n'); break;
-        case 'H': case 'h': piece = QString(qMin(run, 2), 'h'); break;
-        case 'd': piece = QString(qMin(run, 4), 'd'); break;
-        case 'y': piece = run >= 4 ? QStringLiteral("yyyy") : QStringLiteral("yy"); break;
-        case 's': piece = QString(qMin(run, 2), 's'); break;
-        case 'a': case 'A': piece = QStringLiteral("am/pm"); run = (i + 1 < qt.size() && qt[i + 1].toLower() == 'p') ? 2 : run; break;
-        case 't': piece = QString(); break;
-        default: piece = QString(run, c); break;
+        case 'M':
+            piece = QString(qMin(run, 4), 'm');
+            break;
+        case 'm':
+            piece = QString(qMin(run, 2), 'n');
+            break;
+        case 'H':
+        case 'h':
+            piece = QString(qMin(run, 2), 'h');
+            break;
+        case 'd':
+            piece = QString(qMin(run, 4), 'd');
+            break;
+        case 'y':
+            piece = run >= 4 ? QStringLiteral("yyyy") : QStringLiteral("yy");
+            break;
+        case 's':
+            piece = QString(qMin(run, 2), 's');
+            break;
+        case 'a':
+        case 'A':
+            piece = QStringLiteral("am/pm");
+            run = (i + 1 < qt.size() && qt[i + 1].toLower() == 'p') ? 2 : run;
+            break;
+        case 't':
+            piece = QString();
+            break;
+        default:
+            piece = QString(run, c);
+            break;
         }
         out += piece;
         i += run;
@@ -94,12 +115,13 @@ TRegional TRegional::english()
     r.LongDateFormat = QStringLiteral("dddd, d mmmm yyyy");
     r.ShortTimeFormat = QStringLiteral("hh:nn");
     r.LongTimeFormat = QStringLiteral("hh:nn:ss");
-    r.ShortMonthNames = QStringList{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    r.ShortMonthNames =
+        QStringList{"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     r.LongMonthNames = QStringList{"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
     r.ShortDayNames = QStringList{"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-    r.LongDayNames = QStringList{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    r.LongDayNames =
+        QStringList{"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
     return r;
 }
 
@@ -187,25 +209,37 @@ QString FormatDateTime(const QString& format, TDateTime value)
             ++run;
         switch (c.unicode()) {
         case 'd':
-            if (run == 1) out += QString::number(d.day());
-            else if (run == 2) out += QString::number(d.day()).rightJustified(2, '0');
-            else if (run == 3) out += r.ShortDayNames.value(d.dayOfWeek() % 7);
-            else if (run == 4) out += r.LongDayNames.value(d.dayOfWeek() % 7);
-            else if (run == 5) out += FormatDateTime(r.ShortDateFormat, value);
-            else out += FormatDateTime(r.LongDateFormat, value);
+            if (run == 1)
+                out += QString::number(d.day());
+            else if (run == 2)
+                out += QString::number(d.day()).rightJustified(2, '0');
+            else if (run == 3)
+                out += r.ShortDayNames.value(d.dayOfWeek() % 7);
+            else if (run == 4)
+                out += r.LongDayNames.value(d.dayOfWeek() % 7);
+            else if (run == 5)
+                out += FormatDateTime(r.ShortDateFormat, value);
+            else
+                out += FormatDateTime(r.LongDateFormat, value);
             lastWasHour = false;
             break;
         case 'm':
             if (lastWasHour && run <= 2) {
-                out += run == 1 ? QString::number(t.minute()) : QString::number(t.minute()).rightJustified(2, '0');
-            } else if (run == 1) out += QString::number(d.month());
-            else if (run == 2) out += QString::number(d.month()).rightJustified(2, '0');
-            else if (run == 3) out += r.ShortMonthNames.value(d.month() - 1);
-            else out += r.LongMonthNames.value(d.month() - 1);
+                out += run == 1 ? QString::number(t.minute())
+                                : QString::number(t.minute()).rightJustified(2, '0');
+            } else if (run == 1)
+                out += QString::number(d.month());
+            else if (run == 2)
+                out += QString::number(d.month()).rightJustified(2, '0');
+            else if (run == 3)
+                out += r.ShortMonthNames.value(d.month() - 1);
+            else
+                out += r.LongMonthNames.value(d.month() - 1);
             lastWasHour = false;
             break;
         case 'y':
-            out += run <= 2 ? QString::number(d.year() % 100).rightJustified(2, '0') : QString::number(d.year());
+            out +=
+                run <= 2 ? QString::number(d.year() % 100).rightJustified(2, '0') : QString::number(d.year());
             lastWasHour = false;
             break;
         case 'h': {
@@ -220,11 +254,13 @@ QString FormatDateTime(const QString& format, TDateTime value)
             break;
         }
         case 'n':
-            out += run == 1 ? QString::number(t.minute()) : QString::number(t.minute()).rightJustified(2, '0');
+            out +=
+                run == 1 ? QString::number(t.minute()) : QString::number(t.minute()).rightJustified(2, '0');
             lastWasHour = false;
             break;
         case 's':
-            out += run == 1 ? QString::number(t.second()) : QString::number(t.second()).rightJustified(2, '0');
+            out +=
+                run == 1 ? QString::number(t.second()) : QString::number(t.second()).rightJustified(2, '0');
             lastWasHour = false;
             break;
         case 't':

@@ -11,10 +11,10 @@ using TDateTime = double;
 struct TRegional
 {
     QString CurrencySymbol;
-    QString ShortDateFormat; // in FormatDateTime's patterns, e.g. "dd/mm/yyyy"
-    QString LongDateFormat;  // e.g. "dddd, d mmmm yyyy"
-    QString ShortTimeFormat; // e.g. "hh:nn"
-    QString LongTimeFormat;  // e.g. "hh:nn:ss"
+    QString ShortDateFormat;                     // in FormatDateTime's patterns, e.g. "dd/mm/yyyy"
+    QString LongDateFormat;                      // e.g. "dddd, d mmmm yyyy"
+    QString ShortTimeFormat;                     // e.g. "hh:nn"
+    QString LongTimeFormat;                      // e.g. "hh:nn:ss"
     QStringList ShortMonthNames, LongMonthNames; // 12 each
     QStringList ShortDayNames, LongDayNames;     // 7 each, Sunday first
     QChar ThousandSeparator = ',';

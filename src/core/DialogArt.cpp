@@ -14,14 +14,15 @@ QImage frameTemplate()
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    for (int i = 0; i < 6; ++i) {
-        QColor shade(0x94, 0xA6, 0xD4, 10 + i * 6);
-        p.setPen(QPen(shade, 1));
+    // A thin border near the edge with a soft blue glow inside it, leaving the client area free for
+    // controls placed close to the window's edges.
+    for (int i = 0; i < 5; ++i) {
+        p.setPen(QPen(QColor(0xA7, 0xBA, 0xE4, 60 - i * 12), 1));
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(QRectF(6.5 + i, 6.5 + i, s - 13 - 2 * i, s - 13 - 2 * i), 10, 10);
+        p.drawRoundedRect(QRectF(2.5 + i, 2.5 + i, s - 5 - 2 * i, s - 5 - 2 * i), 8, 8);
     }
-    p.setPen(QPen(QColor(0xA7, 0xBA, 0xE4), 1.2));
-    p.drawRoundedRect(QRectF(12.5, 12.5, s - 25, s - 25), 8, 8);
+    p.setPen(QPen(QColor(0x94, 0xA6, 0xD4), 1));
+    p.drawRoundedRect(QRectF(1.5, 1.5, s - 3, s - 3), 8, 8);
     return img;
 }
 } // namespace
@@ -29,9 +30,9 @@ QImage frameTemplate()
 QImage DialogBorderPiece(int index)
 {
     static const QImage frame = frameTemplate();
-    static const QPoint origins[8] = {{0, 0},          {2 * kPiece, 0},     {2 * kPiece, 2 * kPiece},
-                                      {0, 2 * kPiece}, {kPiece, 0},         {2 * kPiece, kPiece},
-                                      {kPiece, 2 * kPiece}, {0, kPiece}};
+    static const QPoint origins[8] = {
+        {0, 0},      {2 * kPiece, 0},      {2 * kPiece, 2 * kPiece}, {0, 2 * kPiece},
+        {kPiece, 0}, {2 * kPiece, kPiece}, {kPiece, 2 * kPiece},     {0, kPiece}};
     return frame.copy(QRect(origins[qBound(0, index, 7)], QSize(kPiece, kPiece)));
 }
 

@@ -56,7 +56,8 @@ QString THtmlItemDelegate::PlainText(const QString& caption)
     return doc.toPlainText();
 }
 
-void THtmlItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void THtmlItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
@@ -76,7 +77,8 @@ void THtmlItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     doc.setHtml(ToRichText(caption));
     const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
     painter->save();
-    painter->translate(textRect.left() + 2, textRect.top() + qMax(0, (textRect.height() - int(doc.size().height())) / 2));
+    painter->translate(textRect.left() + 2,
+                       textRect.top() + qMax(0, (textRect.height() - int(doc.size().height())) / 2));
     painter->setClipRect(QRect(0, 0, textRect.width(), textRect.height()));
     QAbstractTextDocumentLayout::PaintContext ctx;
     ctx.palette = opt.palette;

@@ -95,9 +95,9 @@ int PellomarMain(int argc, char* argv[])
             SingleInstance::forwardWord(word);
         } else {
             SingleInstance::requestShow();
-            ShowStandardMessage(QStringLiteral(
-                "There is another instance of Pellomar already running.\r\n\r\nThis instance of Pellomar will now "
-                "exit."));
+            ShowStandardMessage(QStringLiteral("There is another instance of Pellomar already "
+                                               "running.\r\n\r\nThis instance of Pellomar will now "
+                                               "exit."));
         }
         return 0;
     }

@@ -132,9 +132,15 @@ bool TSettings::Save(const QString& fileName) const
     TSettings copy = *this;
     for (const SettingKey& k : settingKeys(copy)) {
         switch (k.kind) {
-        case SettingKey::Text: ini.writeString(k.section, k.key, *static_cast<QString*>(k.field)); break;
-        case SettingKey::Integer: ini.writeInteger(k.section, k.key, *static_cast<int*>(k.field)); break;
-        case SettingKey::Boolean: ini.writeBool(k.section, k.key, *static_cast<bool*>(k.field)); break;
+        case SettingKey::Text:
+            ini.writeString(k.section, k.key, *static_cast<QString*>(k.field));
+            break;
+        case SettingKey::Integer:
+            ini.writeInteger(k.section, k.key, *static_cast<int*>(k.field));
+            break;
+        case SettingKey::Boolean:
+            ini.writeBool(k.section, k.key, *static_cast<bool*>(k.field));
+            break;
         }
     }
     return ini.save();
@@ -161,7 +167,7 @@ void LoadCompanyLogo(const TSettings& settings, QImage& bitmap)
             bitmap = QImage(1, 1, QImage::Format_ARGB32);
         bitmap.fill(Qt::white);
     } catch (...) {
-        ShowPlainMessage(QStringLiteral(
-            "An error occurred while accessing the Company Logo.\r\n\r\nPlease contact Tovrik Ltd for support."));
+        ShowPlainMessage(QStringLiteral("An error occurred while accessing the Company Logo.\r\n\r\nPlease "
+                                        "contact Tovrik Ltd for support."));
     }
 }

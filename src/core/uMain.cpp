@@ -7,11 +7,11 @@
 #include "core/IniFile.h"
 #include "core/ProgramDir.h"
 #include "core/SingleInstance.h"
+#include "core/uOrders.h"
 #include "core/uPellomarShow.h"
 #include "help/uHelp.h"
 #include "orders/uBox32.h"
 #include "orders/uClasses.h"
-#include "core/uOrders.h"
 #include "orders/uOrderDetails.h"
 
 #include <QAction>
@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
@@ -71,6 +72,25 @@ QImage envelopeGlyph(int width, int height, QColor colour)
     p.drawLine(r.topLeft() + QPointF(2, 2), QPointF(width / 2.0, height * 0.58));
     p.drawLine(QPointF(width / 2.0, height * 0.58), r.topRight() + QPointF(-2, 2));
     return img;
+}
+
+QIcon sortGlyph()
+{
+    QPixmap pix(20, 16);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x31, 0x6A, 0xC5), 1.6, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 3; ++i)
+        p.drawLine(QPointF(2, 3.5 + i * 4.5), QPointF(12 - i * 3, 3.5 + i * 4.5));
+    QPainterPath arrow;
+    arrow.moveTo(16, 2);
+    arrow.lineTo(16, 14);
+    arrow.moveTo(13, 11);
+    arrow.lineTo(16, 14);
+    arrow.lineTo(19, 11);
+    p.drawPath(arrow);
+    return QIcon(pix);
 }
 
 void drawTopLeftText(QImage& bmp, int x, int y, const QString& text, const QFont& font, QRgb argb)
@@ -157,8 +177,9 @@ void TfrmMainPellomarAlpha::buildControls()
     btnTreeSortOrder = new QToolButton(imgMiddleTopLeft);
     btnTreeSortOrder->setObjectName(QStringLiteral("btnTreeSortOrder"));
     btnTreeSortOrder->setToolTip(QStringLiteral("Sort Customer Orders"));
-    btnTreeSortOrder->setText(QStringLiteral("Sort"));
-    btnTreeSortOrder->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    btnTreeSortOrder->setIcon(sortGlyph());
+    btnTreeSortOrder->setIconSize(QSize(20, 16));
+    btnTreeSortOrder->setToolButtonStyle(Qt::ToolButtonIconOnly);
     cbSampleOrders = new QCheckBox(QStringLiteral("Sample Orders"), imgMiddleTopLeft);
     cbSampleOrders->setObjectName(QStringLiteral("cbSampleOrders"));
     imgMiddleLeft = new TImage32View(m_leftHalf, QStringLiteral("imgMiddleLeft"));
@@ -209,9 +230,9 @@ void TfrmMainPellomarAlpha::buildControls()
     imgOrderProgressScroll->setObjectName(QStringLiteral("imgOrderProgressScroll"));
     imgOrderProgressScroll->setFrameShape(QFrame::NoFrame);
     imgOrderProgressScroll->setWidgetResizable(false);
-    imgOrderProgressScroll->setStyleSheet(QStringLiteral(
-        "QScrollArea { background: #FFF3DA; } QScrollBar:vertical { width: 8px; } "
-        "QScrollBar:horizontal { height: 8px; }"));
+    imgOrderProgressScroll->setStyleSheet(
+        QStringLiteral("QScrollArea { background: #FFF3DA; } QScrollBar:vertical { width: 8px; } "
+                       "QScrollBar:horizontal { height: 8px; }"));
     imgOrderProgress = new TImage32View(nullptr, QStringLiteral("imgOrderProgress"));
     imgOrderProgressScroll->setWidget(imgOrderProgress);
     imgTasks = new TImage32View(imgMiddleBottom, QStringLiteral("imgTasks"));
@@ -357,7 +378,8 @@ void TfrmMainPellomarAlpha::restorePosition()
         else if (QScreen* primary = QGuiApplication::primaryScreen())
             move(primary->availableGeometry().topLeft());
     } catch (...) {
-        ShowPlainMessage(QStringLiteral("An Error occurred while trying to restore the Pellomar Position information."));
+        ShowPlainMessage(
+            QStringLiteral("An Error occurred while trying to restore the Pellomar Position information."));
     }
 }
 
@@ -402,12 +424,13 @@ void TfrmMainPellomarAlpha::writeTest()
     test.writeString(QStringLiteral("Test"), QStringLiteral("Test"), QStringLiteral("Test"));
     if (!test.save()) {
         ++WriteTestWarnings;
-        ShowMessageBox(QStringLiteral(
-                           "Pellomar has detected it may not be able to run correctly due to being unable to save "
-                           "information to the Pellomar program directory.\r\n\r\nPlease note that Pellomar "
-                           "requires that you have Administrator access on your User Account for it to run "
-                           "normally."),
-                       mtError, mbOK);
+        ShowMessageBox(
+            QStringLiteral(
+                "Pellomar has detected it may not be able to run correctly due to being unable to save "
+                "information to the Pellomar program directory.\r\n\r\nPlease note that Pellomar "
+                "requires that you have Administrator access on your User Account for it to run "
+                "normally."),
+            mtError, mbOK);
     }
 }
 
@@ -449,8 +472,9 @@ void TfrmMainPellomarAlpha::StartupSequence()
     if (!StartupDone) {
         Checkpoint(37);
         if (!dmOrders || !dmOrders->Connect())
-            ShowMessageBox(QStringLiteral("An Error occurred while Pellomar was initialising the Database Link."),
-                           mtError, mbOK);
+            ShowMessageBox(
+                QStringLiteral("An Error occurred while Pellomar was initialising the Database Link."),
+                mtError, mbOK);
         Checkpoint(38);
         createCharts();
         Checkpoint(39);
@@ -582,8 +606,8 @@ void TfrmMainPellomarAlpha::drawSeparator(TImage32View* view, int y, int x0, int
 void TfrmMainPellomarAlpha::DrawTitleAndLines()
 {
     imgBrevantaTitle->Bitmap().fill(Qt::white);
-    DrawFittedText(imgBrevantaTitle->Bitmap(), TahomaFont(12, true), 0, 0, 0, 0, QStringLiteral("Customer Orders"),
-                   4, 0xFFB9B9AF);
+    DrawFittedText(imgBrevantaTitle->Bitmap(), TahomaFont(12, true), 0, 0, 0, 0,
+                   QStringLiteral("Customer Orders"), 4, 0xFFB9B9AF);
     imgBrevantaTitle->update();
     DrawToday();
     drawSeparator(imgMiddleTopLeft, 33, 28, imgMiddleTopLeft->width());
@@ -600,12 +624,13 @@ void TfrmMainPellomarAlpha::layoutLeftHalf()
     imgMiddleTopLeft->SizeBitmapToControl();
     imgBrevantaTitle->setGeometry(28, 8, qMax(10, w - 28 - 150), 22);
     imgBrevantaTitle->SizeBitmapToControl();
-    btnTreeSortOrder->setGeometry(w - 144, 7, 38, 22);
+    btnTreeSortOrder->setGeometry(w - 136, 7, 28, 22);
     cbSampleOrders->setGeometry(w - 102, 8, 100, 20);
     imgMiddleLeft->setGeometry(0, kTitleHeight, w, h - kTitleHeight);
     imgMiddleLeft->SizeBitmapToControl();
     treeBrevanta->setGeometry(12, 4, w - 16, imgMiddleLeft->height() - 16);
-    panDatabaseLoading->setGeometry(qMax(0, (w - 260) / 2), qMax(0, (imgMiddleLeft->height() - 70) / 2), 260, 70);
+    panDatabaseLoading->setGeometry(qMax(0, (w - 260) / 2), qMax(0, (imgMiddleLeft->height() - 70) / 2), 260,
+                                    70);
     if (StartupDone) {
         drawSeparator(imgMiddleTopLeft, 33, 28, w);
         DrawTotals();

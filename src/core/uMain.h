@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/Settings.h"
 #include "core/DateTimeUtils.h"
+#include "core/Settings.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -49,7 +49,7 @@ public:
     std::unique_ptr<TGraphicalStateChart> ProgressFrameChart;
     std::unique_ptr<TGraphicalStateChart> MemoFrameChart;
     std::unique_ptr<TOrderSummaryBox> SummaryBox;
-    bool StartupSequenceRun = false; // the first show has run the start-up sequence
+    bool StartupSequenceRun = false;  // the first show has run the start-up sequence
     bool OrdersLoadedAtStart = false; // the load that follows the start-up sequence is done
 
     // Controls (names as the rest of the program and the tests know them).

@@ -183,10 +183,10 @@ void TfrmMainPellomarAlpha::DeleteSelectedOrder()
     if (!OrderSelected())
         return;
     TOrder* order = CurrentOrder;
-    const int answer = ShowMessageBox(QStringLiteral("Are you sure you want to Delete the Complete Order from ") +
-                                          order->FullName + QStringLiteral(", ") + order->CompanyName +
-                                          QStringLiteral("?"),
-                                      mtWarning, mbYesNo);
+    const int answer =
+        ShowMessageBox(QStringLiteral("Are you sure you want to Delete the Complete Order from ") +
+                           order->FullName + QStringLiteral(", ") + order->CompanyName + QStringLiteral("?"),
+                       mtWarning, mbYesNo);
     if (answer != mrYes)
         return;
     CurrentOrder = nullptr;

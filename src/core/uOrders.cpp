@@ -18,18 +18,41 @@ struct ColumnDef
 QVector<ColumnDef> customerColumns()
 {
     QVector<ColumnDef> c{{"CustomerID", "INTEGER PRIMARY KEY AUTOINCREMENT"}};
-    for (const char* n : {"FullName", "Salutation", "CompanyName", "EmailAddress", "FirstName", "LastName", "Title",
-                          "Address1", "Address2", "Address3", "City", "PostalCode", "Region", "Country",
-                          "InvoiceAddress1", "InvoiceAddress2", "InvoiceAddress3", "InvoiceCity",
-                          "InvoicePostalCode", "InvoiceRegion", "InvoiceCountry", "MaritalStatus", "SpouseName",
-                          "SpousesInterests", "ChildrenNames", "Hometown", "ContactsInterests", "Notes"})
+    for (const char* n : {"FullName",
+                          "Salutation",
+                          "CompanyName",
+                          "EmailAddress",
+                          "FirstName",
+                          "LastName",
+                          "Title",
+                          "Address1",
+                          "Address2",
+                          "Address3",
+                          "City",
+                          "PostalCode",
+                          "Region",
+                          "Country",
+                          "InvoiceAddress1",
+                          "InvoiceAddress2",
+                          "InvoiceAddress3",
+                          "InvoiceCity",
+                          "InvoicePostalCode",
+                          "InvoiceRegion",
+                          "InvoiceCountry",
+                          "MaritalStatus",
+                          "SpouseName",
+                          "SpousesInterests",
+                          "ChildrenNames",
+                          "Hometown",
+                          "ContactsInterests",
+                          "Notes"})
         c.append(ColumnDef{n, "TEXT"});
     c.append(ColumnDef{"CreationDate", "REAL"});
     c.append(ColumnDef{"EditDate", "REAL"});
     c.append(ColumnDef{"WebSite", "TEXT"});
     c.append(ColumnDef{"Valid", "INTEGER"});
-    for (const char* n : {"WorkPhone", "WorkExtension", "HomePhone", "MobilePhone", "FaxNumber", "ImportedType",
-                          "ImportFile"})
+    for (const char* n : {"WorkPhone", "WorkExtension", "HomePhone", "MobilePhone", "FaxNumber",
+                          "ImportedType", "ImportFile"})
         c.append(ColumnDef{n, "TEXT"});
     return c;
 }
@@ -158,14 +181,13 @@ bool TdmOrders::Connect()
     try {
         if (!existed || !db.tables().contains(QStringLiteral("Brevanta")))
             createSchema(db);
-        for (const char* stmt :
-             {"create index if not exists ixBrevantaCustomer on Brevanta(CustomerID)",
-              "create index if not exists ixItemsOrder on OrderItems(BrevantaID)",
-              "create index if not exists ixItemsProduct on OrderItems(ProductID)",
-              "create index if not exists ixTasksOrder on Tasks(OrderID)",
-              "create index if not exists ixCustomersCompany on Customers(CompanyName)",
-              "create index if not exists ixProductsCategory on Products(ProductCategory)",
-              "create index if not exists ixStatesEntryKey on States(EntryKey)"}) {
+        for (const char* stmt : {"create index if not exists ixBrevantaCustomer on Brevanta(CustomerID)",
+                                 "create index if not exists ixItemsOrder on OrderItems(BrevantaID)",
+                                 "create index if not exists ixItemsProduct on OrderItems(ProductID)",
+                                 "create index if not exists ixTasksOrder on Tasks(OrderID)",
+                                 "create index if not exists ixCustomersCompany on Customers(CompanyName)",
+                                 "create index if not exists ixProductsCategory on Products(ProductCategory)",
+                                 "create index if not exists ixStatesEntryKey on States(EntryKey)"}) {
             QSqlQuery q(db);
             if (!q.exec(QString::fromLatin1(stmt)))
                 throw DbError(q.lastError().text());
@@ -287,7 +309,8 @@ int insert(const QString& table, const TParams& values)
         holders << ":p_" + v.first;
         params.append({"p_" + v.first, v.second});
     }
-    const QString sql = "insert into " + table + " (" + columns.join(", ") + ") values (" + holders.join(", ") + ")";
+    const QString sql =
+        "insert into " + table + " (" + columns.join(", ") + ") values (" + holders.join(", ") + ")";
     QSqlQuery q = exec(sql, params);
     const QVariant id = q.lastInsertId();
     if (!id.isValid())
@@ -304,8 +327,8 @@ int update(const QString& table, const QString& keyColumn, int key, const TParam
         params.append({"p_" + v.first, v.second});
     }
     params.append({QStringLiteral("p_key"), key});
-    QSqlQuery q = exec("update " + table + " set " + sets.join(", ") + " where " + quoted(keyColumn) + " = :p_key",
-                       params);
+    QSqlQuery q = exec(
+        "update " + table + " set " + sets.join(", ") + " where " + quoted(keyColumn) + " = :p_key", params);
     return q.numRowsAffected();
 }
 
@@ -374,7 +397,8 @@ const QString qryOrderUpdate = "select * from Brevanta \nwhere OrderID=:P_OrderI
 const QString qryStateUpdate = "select * from States\nwhere StateID = :P_StateID";
 const QString qryCompanies = "select distinct CompanyName \nfrom Customers \nwhere CompanyName like :p_name\n"
                              "order by CompanyName";
-const QString qryFullNames = "select FullName from Customers \nwhere CompanyName = :P_companyname\norder by FullName";
+const QString qryFullNames =
+    "select FullName from Customers \nwhere CompanyName = :P_companyname\norder by FullName";
 const QString qryExtraFields =
     "select Salutation,EMailAddress,Title, FirstName, LastName, \n"
     "Address1, Address2, Address3, Country, City, Region, PostalCode, \n"
@@ -412,30 +436,35 @@ const QString qryDeleteProduct = "delete from Products where ProductID=:P_Produc
 const QString qryDeleteTask = "delete from Tasks where TaskID=:P_TaskID";
 const QString qryCustomerFieldLookup =
     "SELECT [FullName], [Salutation], [CompanyName], [EmailAddress], [FirstName], [LastName], [Address1], "
-    "[Address2], [Address3], [City], [PostalCode], [Region], [Country], [InvoiceAddress1], [InvoiceAddress2], "
+    "[Address2], [Address3], [City], [PostalCode], [Region], [Country], [InvoiceAddress1], "
+    "[InvoiceAddress2], "
     "[InvoiceAddress3], [InvoiceCity], [InvoicePostalCode], [InvoiceRegion], [InvoiceCountry], [Title], "
     "[MaritalStatus], [SpouseName], [SpousesInterests], [ChildrenNames], [Hometown], [ContactsInterests], "
     "[Notes], [CreationDate], [EditDate], [WebSite], [Valid], [WorkPhone], [WorkExtension], [HomePhone], "
     "[MobilePhone], [FaxNumber]\nFROM Customers;";
 const QString qryProductFieldLookup = "SELECT ProductCategory, ProductModel, Price\nFROM Products;";
 const QString qryArchive =
-    "select Brevanta.OrderID, Brevanta.OrderCreationDate, Brevanta.OrderCompletionDate, Brevanta.CustomerOrderNo, "
+    "select Brevanta.OrderID, Brevanta.OrderCreationDate, Brevanta.OrderCompletionDate, "
+    "Brevanta.CustomerOrderNo, "
     "Brevanta.InternalOrderNo, Brevanta.OrderCompleted, Brevanta.OrderDueDate, Brevanta.OrderAckDate, "
     "Brevanta.OrderAcknowledged, Brevanta.OrderInvoiced, Brevanta.OrderInvoicedDate, Brevanta.OrderPaid, "
     "Brevanta.OrderPaidDate, Customers.FullName, Customers.Salutation, Customers.CompanyName, "
-    "Customers.EmailAddress\nfrom Brevanta inner join Customers on Brevanta.CustomerID = Customers.CustomerID\n"
+    "Customers.EmailAddress\nfrom Brevanta inner join Customers on Brevanta.CustomerID = "
+    "Customers.CustomerID\n"
     "order by Brevanta.InternalOrderNo Desc";
 const QString qryArchiveOrderItems =
     "select Products.ProductCategory, Products.ProductModel, OrderItems.Price, OrderItems.Quantity\n"
     "from OrderItems inner join Products on OrderItems.ProductID = Products.ProductID\n"
     "where OrderItems.BrevantaID=:P_BrevantaID";
-const QString qryArchiveOrderTasks = "select \nTaskShort,TaskLong,CreatedDate,Completed,CompletedDate\nfrom Tasks\n"
-                                     "where OrderID=:P_OrderID";
+const QString qryArchiveOrderTasks =
+    "select \nTaskShort,TaskLong,CreatedDate,Completed,CompletedDate\nfrom Tasks\n"
+    "where OrderID=:P_OrderID";
 const QString qryArchiveCustomers =
     "SELECT Customers.FullName, Customers.Salutation, Customers.CompanyName, Customers.EmailAddress, "
     "Customers.FirstName, Customers.LastName, Customers.Address1, Customers.Address2, Customers.Address3, "
     "Customers.City, Customers.PostalCode, Customers.Region, Customers.Country, Customers.InvoiceAddress1, "
-    "Customers.InvoiceAddress2, Customers.InvoiceAddress3, Customers.InvoiceCity, Customers.InvoicePostalCode, "
+    "Customers.InvoiceAddress2, Customers.InvoiceAddress3, Customers.InvoiceCity, "
+    "Customers.InvoicePostalCode, "
     "Customers.InvoiceRegion, Customers.InvoiceCountry, Customers.Title, Customers.MaritalStatus, "
     "Customers.SpouseName, Customers.SpousesInterests, Customers.ChildrenNames, Customers.Hometown, "
     "Customers.ContactsInterests, Customers.Notes, Customers.CreationDate, Customers.EditDate, "

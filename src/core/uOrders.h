@@ -91,7 +91,8 @@ private:
 
 // The statements of the data module, in the database's dialect.
 namespace Queries {
-QString qryOrderDetails(const QString& orderLine = QStringLiteral("order by Brevanta.OrderCreationDate Desc"));
+QString
+qryOrderDetails(const QString& orderLine = QStringLiteral("order by Brevanta.OrderCreationDate Desc"));
 QString qryOrderDetailsByOrderID(
     const QString& orderLine = QStringLiteral("order by Brevanta.OrderCreationDate Desc"));
 extern const QString qryOrderItems;

@@ -34,7 +34,8 @@ QImage messageBackground()
     p.fillRect(0, 0, 454, 40, band);
     p.setPen(Qt::white);
     p.setFont(TahomaFont(12, true));
-    p.drawText(QRect(40, 0, 400, 40), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Pellomar Brevanta Lite"));
+    p.drawText(QRect(40, 0, 400, 40), Qt::AlignVCenter | Qt::AlignLeft,
+               QStringLiteral("Pellomar Brevanta Lite"));
     QLinearGradient fade(0, 40, 0, 48);
     fade.setColorAt(0, QColor(0, 0, 0, 40));
     fade.setColorAt(1, QColor(0, 0, 0, 0));
@@ -49,7 +50,7 @@ QImage messageBackground()
 
 QImage MessageBoxIcon(TMsgIcon icon)
 {
-    const int s = 96;
+    const int s = 88; // ends above the button strip when drawn at 312,193
     QImage img(s, s, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
@@ -57,10 +58,22 @@ QImage MessageBoxIcon(TMsgIcon icon)
     QColor base;
     QString glyph;
     switch (icon) {
-    case mtInformation: base = QColor(0x2A, 0x6F, 0xD6); glyph = QStringLiteral("i"); break;
-    case mtConfirmation: base = QColor(0x2E, 0x9E, 0x5B); glyph = QStringLiteral("?"); break;
-    case mtWarning: base = QColor(0xF0, 0xA2, 0x1A); glyph = QStringLiteral("!"); break;
-    case mtError: base = QColor(0xD3, 0x3A, 0x2F); glyph = QString(); break;
+    case mtInformation:
+        base = QColor(0x2A, 0x6F, 0xD6);
+        glyph = QStringLiteral("i");
+        break;
+    case mtConfirmation:
+        base = QColor(0x2E, 0x9E, 0x5B);
+        glyph = QStringLiteral("?");
+        break;
+    case mtWarning:
+        base = QColor(0xF0, 0xA2, 0x1A);
+        glyph = QStringLiteral("!");
+        break;
+    case mtError:
+        base = QColor(0xD3, 0x3A, 0x2F);
+        glyph = QString();
+        break;
     }
     QRadialGradient fill(s * 0.35, s * 0.3, s * 0.75);
     fill.setColorAt(0, base.lighter(140));
@@ -82,8 +95,8 @@ QImage MessageBoxIcon(TMsgIcon icon)
     if (icon == mtError) {
         QPen cross(Qt::white, 10, Qt::SolidLine, Qt::RoundCap);
         p.setPen(cross);
-        p.drawLine(QPointF(32, 32), QPointF(64, 64));
-        p.drawLine(QPointF(64, 32), QPointF(32, 64));
+        p.drawLine(QPointF(29, 29), QPointF(59, 59));
+        p.drawLine(QPointF(59, 29), QPointF(29, 59));
     } else {
         QFont f = TahomaFont(38, true);
         p.setFont(f);
@@ -206,7 +219,8 @@ int captured(const QString& text, int icon, bool yesNo, bool standard)
 {
     g_shown.append(MessageBoxHook::Shown{text, icon, yesNo, standard});
     if (g_echo)
-        fprintf(stderr, "MESSAGE: %s\n", qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\\n"))));
+        fprintf(stderr, "MESSAGE: %s\n",
+                qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\\n"))));
     if (!g_answers.isEmpty())
         return g_answers.dequeue();
     return yesNo ? mrNo : mrOk;
@@ -297,8 +311,9 @@ bool DrawFittedText(QImage& bitmap, const QFont& font, int rightMargin, int bott
     if (y + metrics.height() > bitmap.height() - bottomMargin)
         return false;
     const int available = bitmap.width() - rightMargin - x;
-    const QString shown =
-        x + metrics.horizontalAdvance(text) <= bitmap.width() - rightMargin ? text : ShortenToWidth(text, available, metrics);
+    const QString shown = x + metrics.horizontalAdvance(text) <= bitmap.width() - rightMargin
+                              ? text
+                              : ShortenToWidth(text, available, metrics);
     QPainter p(&bitmap);
     p.setRenderHint(QPainter::TextAntialiasing, antiAliasLevel > 0);
     QFont drawn = font;

@@ -44,7 +44,8 @@ QLabel* pageLabel(const QString& heading, const QString& text)
 
 } // namespace
 
-THelpDialog::THelpDialog(const QString& title, const QString& checkCaption, bool& showAtStart, QWidget* parent)
+THelpDialog::THelpDialog(const QString& title, const QString& checkCaption, bool& showAtStart,
+                         QWidget* parent)
     : QDialog(parent), m_title(title)
 {
     setWindowTitle(QStringLiteral("Pellomar Brevanta Lite: ") + title);
@@ -56,7 +57,8 @@ THelpDialog::THelpDialog(const QString& title, const QString& checkCaption, bool
     setAutoFillBackground(true);
 
     auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(24, 64, 24, 16);
+    outer->setContentsMargins(24, 64, 24, 12);
+    outer->setSpacing(14);
     m_body = new QWidget(this);
     outer->addWidget(m_body, 1);
     auto* bottom = new QHBoxLayout;
@@ -79,12 +81,12 @@ void THelpDialog::paintEvent(QPaintEvent*)
     p.fillRect(rect(), Qt::white);
     paintHeader(p, width(), m_title);
     p.setPen(QColor(0xA7, 0xBA, 0xE4));
-    p.drawLine(24, height() - 52, width() - 24, height() - 52);
+    p.drawLine(24, height() - 45, width() - 24, height() - 45);
 }
 
 TfrmTutorial::TfrmTutorial(bool& showTutorial, QWidget* parent)
-    : THelpDialog(QStringLiteral("Getting Started"), QStringLiteral("Show this tutorial when Pellomar starts"),
-                  showTutorial, parent)
+    : THelpDialog(QStringLiteral("Getting Started"),
+                  QStringLiteral("Show this tutorial when Pellomar starts"), showTutorial, parent)
 {
     setObjectName(QStringLiteral("frmTutorial"));
     auto* layout = new QVBoxLayout(body());
@@ -92,19 +94,23 @@ TfrmTutorial::TfrmTutorial(bool& showTutorial, QWidget* parent)
     pages = new QStackedWidget(body());
     pages->setObjectName(QStringLiteral("pages"));
     const QList<QPair<QString, QString>> steps{
-        {"1. Your orders", "Every order you enter is listed on the left with the customer's name, company and "
-                           "order number. A red clock marks an order that is past its due date; a green tick "
-                           "marks a completed one."},
-        {"2. The process chart", "Select an order and its process chart appears on the right: the stages the "
-                                 "order goes through, from acknowledging it to dispatching it. <b>Double-click a "
-                                 "stage</b> to tick it off; double-click it again to take the tick back."},
+        {"1. Your orders",
+         "Every order you enter is listed on the left with the customer's name, company and "
+         "order number. A red clock marks an order that is past its due date; a green tick "
+         "marks a completed one."},
+        {"2. The process chart",
+         "Select an order and its process chart appears on the right: the stages the "
+         "order goes through, from acknowledging it to dispatching it. <b>Double-click a "
+         "stage</b> to tick it off; double-click it again to take the tick back."},
         {"3. Keeping the customer informed", "A stage with an envelope can send the customer an order update "
                                              "e-mail with a picture of the chart when you tick it off."},
-        {"4. Invoices, notes and memos", "Use the buttons under the order summary to mark the order invoiced "
-                                         "and paid, and to keep notes. On a wide window, the memo list beside "
-                                         "the chart keeps a short checklist for the order."},
-        {"5. Try it out", "The check box <b>Sample Orders</b> above the list adds three example orders you can "
-                          "experiment with, and removes them again when you untick it."}};
+        {"4. Invoices, notes and memos",
+         "Use the buttons under the order summary to mark the order invoiced "
+         "and paid, and to keep notes. On a wide window, the memo list beside "
+         "the chart keeps a short checklist for the order."},
+        {"5. Try it out",
+         "The check box <b>Sample Orders</b> above the list adds three example orders you can "
+         "experiment with, and removes them again when you untick it."}};
     for (const auto& step : steps)
         pages->addWidget(pageLabel(step.first, step.second));
     layout->addWidget(pages, 1);
@@ -139,16 +145,18 @@ QStringList TfrmTipOfTheDay::Tips()
         "Hover over a stage to see when it was completed, or whether the order is overdue, in the line under "
         "the chart.",
         "Use the sort button above the order list to show the most overdue orders at the top.",
-        "Widen the window to see the memo list beside the chart: click \"Click for new Memo\", type, and press "
+        "Widen the window to see the memo list beside the chart: click \"Click for new Memo\", type, and "
+        "press "
         "Enter.",
-        "The \"None\"/\"Some\" label beside the notes button tells you at a glance whether an order has notes.",
+        "The \"None\"/\"Some\" label beside the notes button tells you at a glance whether an order has "
+        "notes.",
         "Marking an order as paid marks it as invoiced too; the dates are recorded for you.",
         "Untick \"Sample Orders\" to remove the example orders once you have tried the program out."};
 }
 
 TfrmTipOfTheDay::TfrmTipOfTheDay(bool& showTips, QWidget* parent)
-    : THelpDialog(QStringLiteral("Tip of the Day"), QStringLiteral("Show tips when Pellomar starts"), showTips,
-                  parent)
+    : THelpDialog(QStringLiteral("Tip of the Day"), QStringLiteral("Show tips when Pellomar starts"),
+                  showTips, parent)
 {
     setObjectName(QStringLiteral("frmTipOfTheDay"));
     auto* layout = new QVBoxLayout(body());
@@ -197,20 +205,20 @@ void TfrmAbout::paintEvent(QPaintEvent*)
     p.setFont(TahomaFont(10, true));
     p.drawText(24, 80, QStringLiteral("Version 2.1.0 Beta (Build 0021)"));
     p.setFont(TahomaFont(9));
-    p.drawText(QRect(24, 92, width() - 48, 110), Qt::TextWordWrap,
-               QStringLiteral("Order tracking for small businesses: customers, products, orders and their "
-                              "process charts in one place.\n\nCopyright \u00A9 Tovrik Ltd. All rights reserved. "
-                              "This program is licensed, not sold; see the licence agreement that came with it."));
+    p.drawText(
+        QRect(24, 92, width() - 48, 110), Qt::TextWordWrap,
+        QStringLiteral("Order tracking for small businesses: customers, products, orders and their "
+                       "process charts in one place.\n\nCopyright \u00A9 Tovrik Ltd. All rights reserved. "
+                       "This program is licensed, not sold; see the licence agreement that came with it."));
 }
 
 TActiveInformationPanel::TActiveInformationPanel(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("panActiveInformation"));
-    m_texts = QStringList{"Tip: double-click a stage to tick it off.",
-                          "Keep customers informed with order update e-mails.",
-                          "Print a packing list for any order.",
-                          "Back up your database regularly from the Database menu.",
-                          "Import customers from CSV files in a few clicks."};
+    m_texts = QStringList{
+        "Tip: double-click a stage to tick it off.", "Keep customers informed with order update e-mails.",
+        "Print a packing list for any order.", "Back up your database regularly from the Database menu.",
+        "Import customers from CSV files in a few clicks."};
     tmrActiveInformation = new QTimer(this);
     tmrActiveInformation->setInterval(8000);
     connect(tmrActiveInformation, &QTimer::timeout, this, [this] {

@@ -5,8 +5,7 @@
 
 TOrderItem::TOrderItem(TOrder* order)
     : m_order(order), m_chart(std::make_unique<TGraphicalStateChart>(order, this, true))
-{
-}
+{}
 
 TOrderItem::~TOrderItem() = default;
 

@@ -32,7 +32,8 @@ TfrmInvoicesAndPayments::TfrmInvoicesAndPayments(QWidget* parent) : QDialog(pare
         p.setPen(QColor(0x60, 0x60, 0x60));
         p.setFont(TahomaFont(8));
         p.drawText(QRect(48, 52, 360, 36), Qt::TextWordWrap,
-                   QStringLiteral("Tick what has happened to this order. The date is recorded when you tick a box."));
+                   QStringLiteral(
+                       "Tick what has happened to this order. The date is recorded when you tick a box."));
     }
     imgMain = new QLabel(this);
     imgMain->setObjectName(QStringLiteral("imgMain"));
@@ -54,15 +55,17 @@ TfrmInvoicesAndPayments::TfrmInvoicesAndPayments(QWidget* parent) : QDialog(pare
             cbInvoiced->setChecked(true);
     });
 
-    ElURLLabel1 = new QLabel(QStringLiteral("<a href=\"https://www.tovrik.example/\">Visit our web site</a>"), this);
+    ElURLLabel1 =
+        new QLabel(QStringLiteral("<a href=\"https://www.tovrik.example/\">Visit our web site</a>"), this);
     ElURLLabel1->setObjectName(QStringLiteral("ElURLLabel1"));
     ElURLLabel1->move(216, 256);
     ElURLLabel1->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     ElURLLabel1->adjustSize();
     connect(ElURLLabel1, &QLabel::linkActivated, this, [](const QString& link) {
         if (!QDesktopServices::openUrl(QUrl(link)))
-            ShowMessageBox(QStringLiteral("Unable to start web browser. Please ensure it is correctly setup."),
-                           mtWarning, mbOK);
+            ShowMessageBox(
+                QStringLiteral("Unable to start web browser. Please ensure it is correctly setup."),
+                mtWarning, mbOK);
     });
 
     btnNext = new QPushButton(QStringLiteral("Finish"), this);
@@ -79,9 +82,10 @@ TfrmInvoicesAndPayments::TfrmInvoicesAndPayments(QWidget* parent) : QDialog(pare
 void TfrmInvoicesAndPayments::onFinish()
 {
     if (cbPaid->isChecked() && !cbInvoiced->isChecked()) {
-        const int answer = ShowMessageBox(QStringLiteral("You have indicated that your Order has been paid but no "
-                                                         "Invoice has been issued.  Do you wish to continue?"),
-                                          mtConfirmation, mbYesNo);
+        const int answer =
+            ShowMessageBox(QStringLiteral("You have indicated that your Order has been paid but no "
+                                          "Invoice has been issued.  Do you wish to continue?"),
+                           mtConfirmation, mbYesNo);
         if (answer != mrYes)
             return;
     }

@@ -33,7 +33,8 @@ TMemoPanel::TMemoPanel(TfrmMainPellomarAlpha& main) : QObject(&main), m(main)
     list->setFocusPolicy(Qt::NoFocus);
     list->setStyleSheet(QStringLiteral("QTreeWidget { background: #DAE2F4; border: none; }"
                                        "QTreeView::item { height: 17px; }"));
-    m.lblTasks->setStyleSheet(QStringLiteral("color: #808080; text-decoration: underline; background: #DAE2F4;"));
+    m.lblTasks->setStyleSheet(
+        QStringLiteral("color: #808080; text-decoration: underline; background: #DAE2F4;"));
     m.lblTasks->setFont(TahomaFont(8));
     m.lblTasks->setCursor(Qt::PointingHandCursor);
     m.lblTasks->installEventFilter(this);

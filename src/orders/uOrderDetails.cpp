@@ -13,8 +13,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 
 namespace {
@@ -75,8 +75,9 @@ void TOrderDetails::SizeSummaryBox()
 void TOrderDetails::SetNotesLabel(bool hasNotes)
 {
     m.lblNotesNone->setText(hasNotes ? QStringLiteral("Some") : QStringLiteral("None"));
-    m.lblNotesNone->setStyleSheet(hasNotes ? QStringLiteral("color: rgb(0,0,128); background: transparent;")
-                                           : QStringLiteral("color: rgb(128,128,128); background: transparent;"));
+    m.lblNotesNone->setStyleSheet(hasNotes
+                                      ? QStringLiteral("color: rgb(0,0,128); background: transparent;")
+                                      : QStringLiteral("color: rgb(128,128,128); background: transparent;"));
     m.lblNotesNone->repaint();
 }
 

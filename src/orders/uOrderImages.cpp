@@ -84,7 +84,8 @@ QImage OrderImage(int index)
     p.setRenderHint(QPainter::Antialiasing);
     const int state = qBound(0, index / 2, 2);
     if (index % 2 == 0) {
-        static const QColor accents[] = {QColor(0x9A, 0xB0, 0xDA), QColor(0x8C, 0xC8, 0xA4), QColor(0xE8, 0x9A, 0x9A)};
+        static const QColor accents[] = {QColor(0x9A, 0xB0, 0xDA), QColor(0x8C, 0xC8, 0xA4),
+                                         QColor(0xE8, 0x9A, 0x9A)};
         drawSheet(p, accents[state]);
     } else {
         drawBadge(p, state);

@@ -67,8 +67,8 @@ void TfrmOrdersNotes::showEvent(QShowEvent* event)
         p.setPen(QColor::fromRgba(0xFFA7BAE4));
         p.drawLine(28, 36, width() - 28, 36);
     }
-    DrawFittedText(background, HeavyFont(12), 5, 5, 41, 13, QStringLiteral("Notes for Order ") + CustomerOrderNo, 4,
-                   0xFFB9B9AF);
+    DrawFittedText(background, HeavyFont(12), 5, 5, 41, 13,
+                   QStringLiteral("Notes for Order ") + CustomerOrderNo, 4, 0xFFB9B9AF);
     imgMain->setPixmap(QPixmap::fromImage(background));
 }
 

@@ -21,7 +21,8 @@
 
 namespace {
 
-const char* const kSortClauses[] = {"order by Brevanta.OrderCreationDate Desc", "order by Brevanta.OrderDueDate"};
+const char* const kSortClauses[] = {"order by Brevanta.OrderCreationDate Desc",
+                                    "order by Brevanta.OrderDueDate"};
 
 // Keeps a flag set for the lifetime of a scope, whatever way the scope ends.
 struct FlagGuard
@@ -78,7 +79,8 @@ QString TOrdersTree::OrderCaption(const TOrder* order)
 
 QString TOrdersTree::OrderNumberCaption(const TOrder* order)
 {
-    return QStringLiteral("<html><font color=\"clNavy\">") + order->CustomerOrderNo + QStringLiteral("</font>");
+    return QStringLiteral("<html><font color=\"clNavy\">") + order->CustomerOrderNo +
+           QStringLiteral("</font>");
 }
 
 QString TOrdersTree::SortClause() const
@@ -133,8 +135,9 @@ void TOrdersTree::RebuildTree()
                 for (int j = 0; j < order->Items.size(); ++j) {
                     const TOrderItem* item = order->Items[j];
                     auto* child = new QTreeWidgetItem(row);
-                    child->setText(0, QStringLiteral("<html><font color=\"clGray\">") + QString::number(item->Quantity) +
-                                          QStringLiteral(" x ") + item->ProductModel + QStringLiteral("</font>"));
+                    child->setText(0, QStringLiteral("<html><font color=\"clGray\">") +
+                                          QString::number(item->Quantity) + QStringLiteral(" x ") +
+                                          item->ProductModel + QStringLiteral("</font>"));
                     child->setText(2, QString::number(j));
                     child->setData(0, PositionRole, position++);
                 }
@@ -258,6 +261,7 @@ void TOrdersTree::DrawTotals()
     QImage& title = m.imgBrevantaTitle->Bitmap();
     title.fill(Qt::white);
     DrawFittedText(title, font, 0, 0, 0, 0,
-                   QStringLiteral("Customer Orders (") + QString::number(m.LoadedOrders.size()) + ')', 4, colour);
+                   QStringLiteral("Customer Orders (") + QString::number(m.LoadedOrders.size()) + ')', 4,
+                   colour);
     m.imgBrevantaTitle->update();
 }

@@ -42,8 +42,9 @@ class MainWindowFixture
 {
 public:
     // settingsText: the settings file to start with (empty: none); tutorial and tips are off unless given.
-    explicit MainWindowFixture(const QByteArray& settingsText = "[Preferences]\r\nShowTutorial=0\r\nShowTips=0\r\n",
-                               bool installMarker = false);
+    explicit MainWindowFixture(
+        const QByteArray& settingsText = "[Preferences]\r\nShowTutorial=0\r\nShowTips=0\r\n",
+        bool installMarker = false);
     ~MainWindowFixture();
     // Shows the window and waits until the orders are loaded and the tree is built.
     bool start();

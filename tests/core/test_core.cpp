@@ -167,6 +167,39 @@ private slots:
         QCOMPARE(ini.readString("Position", "Left", ""), QString("10")); // other sections are kept
     }
 
+    void companyLogo()
+    {
+        TempProgramDir dir;
+        TSettings s;
+        QImage bmp(10, 10, QImage::Format_ARGB32);
+        bmp.fill(Qt::black);
+        LoadCompanyLogo(s, bmp); // no files at all: white
+        QCOMPARE(bmp.pixel(5, 5), qRgb(255, 255, 255));
+        QImage fallback(4, 3, QImage::Format_RGB32);
+        fallback.fill(Qt::red);
+        QVERIFY(fallback.save(dir.file("TovrikLogo.bmp"), "BMP"));
+        QImage custom(6, 2, QImage::Format_RGB32);
+        custom.fill(Qt::blue);
+        QVERIFY(custom.save(dir.file("mine.bmp"), "BMP"));
+        s.UseCustomCompanyLogo = true;
+        s.CustomCompanyLogoPath = dir.file("missing.bmp");
+        LoadCompanyLogo(s, bmp);
+        QCOMPARE(bmp.size(), QSize(4, 3));
+        s.CustomCompanyLogoPath = dir.file("mine.bmp");
+        LoadCompanyLogo(s, bmp);
+        QCOMPARE(bmp.pixel(0, 0), qRgb(0, 0, 255));
+        QFile broken(dir.file("mine.bmp"));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("not a picture");
+        broken.close();
+        LoadCompanyLogo(s, bmp);
+        QCOMPARE(
+            MessageBoxHook::lastText(),
+            QString(
+                "An error occurred while accessing the Company Logo.\r\n\r\nPlease contact Tovrik Ltd for "
+                "support."));
+    }
+
     void databaseSchema()
     {
         TestDatabase db;
@@ -185,14 +218,14 @@ private slots:
     {
         TestDatabase db;
         Db::exec("insert into Customers (FullName) values (:n)", {{"n", "Seán O'Brien"}});
-        const QVector<TRow> rows =
-            Db::select(Queries::qryFindExistingCustomer,
-                       {{"P_FullName", "Seán O'Brien"}, {"P_CompanyName", QString()}, {"P_EmailAddress", QString()}});
+        const QVector<TRow> rows = Db::select(
+            Queries::qryFindExistingCustomer,
+            {{"P_FullName", "Seán O'Brien"}, {"P_CompanyName", QString()}, {"P_EmailAddress", QString()}});
         QCOMPARE(rows.size(), 0); // NULL columns never equal an empty text
         Db::exec("update Customers set CompanyName='', EmailAddress=''");
-        const QVector<TRow> found =
-            Db::select(Queries::qryFindExistingCustomer,
-                       {{"P_FullName", "Seán O'Brien"}, {"P_CompanyName", QString()}, {"P_EmailAddress", QString()}});
+        const QVector<TRow> found = Db::select(
+            Queries::qryFindExistingCustomer,
+            {{"P_FullName", "Seán O'Brien"}, {"P_CompanyName", QString()}, {"P_EmailAddress", QString()}});
         QCOMPARE(found.size(), 1);
         const TRow& row = found.first();
         QCOMPARE(row.text("Salutation"), QString(""));
@@ -256,11 +289,16 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("6") << "abcdef" << "abc...";
-        QTest::newRow("4") << "abcd" << "ab..";
-        QTest::newRow("3") << "abc" << "ab.";
-        QTest::newRow("2") << "ab" << "ab";
-        QTest::newRow("0") << "" << "";
+        QTest::newRow("6") << "abcdef"
+                           << "abc...";
+        QTest::newRow("4") << "abcd"
+                           << "ab..";
+        QTest::newRow("3") << "abc"
+                           << "ab.";
+        QTest::newRow("2") << "ab"
+                           << "ab";
+        QTest::newRow("0") << ""
+                           << "";
     }
     void ellipsize()
     {

@@ -34,7 +34,9 @@ struct ProgramRun
         env.insert("QT_QPA_PLATFORM", "offscreen");
         process.setProcessEnvironment(env);
         if (asNobody) {
-            process.start("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", appBinary()} + args);
+            process.start("setpriv",
+                          QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", appBinary()} +
+                              args);
         } else {
             process.start(appBinary(), args);
         }
@@ -174,8 +176,9 @@ private slots:
             ProgramRun second(dir.path(), word.isEmpty() ? QStringList() : QStringList{word});
             QVERIFY(second.process.waitForFinished(10000));
             QCOMPARE(second.process.exitCode(), 0);
-            QVERIFY2(second.errors().contains("MESSAGE: There is another instance of Pellomar already running.\\n\\n"
-                                              "This instance of Pellomar will now exit."),
+            QVERIFY2(second.errors().contains(
+                         "MESSAGE: There is another instance of Pellomar already running.\\n\\n"
+                         "This instance of Pellomar will now exit."),
                      qPrintable(word));
         }
         {

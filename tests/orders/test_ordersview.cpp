@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "charts/uChartArea.h"
 #include "charts/uStateCharts.h"
 #include "core/ImageView.h"
 #include "core/uMain.h"
@@ -13,8 +14,8 @@
 #include "orders/uOrdersTree.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -44,6 +45,13 @@ TOrder* select(TfrmMainPellomarAlpha& w, const QString& customerOrderNo)
         return nullptr;
     w.treeBrevanta->setCurrentItem(row);
     return w.CurrentOrder;
+}
+
+void moveOver(QWidget* widget, const QPoint& pos)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(pos), widget->mapToGlobal(QPointF(pos)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 QPoint centreOf(const TGraphicalState* stage)
@@ -181,7 +189,8 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QVERIFY(chart->Stages.at(i)->Completed);
         QVERIFY(!order->OrderCompleted);
-        QCOMPARE(Db::select("select State3Completed from States where StateID=:id", {{"id", order->MasterStatesID}})
+        QCOMPARE(Db::select("select State3Completed from States where StateID=:id",
+                            {{"id", order->MasterStatesID}})
                      .first()
                      .boolean("State3Completed"),
                  true);
@@ -204,6 +213,54 @@ private slots:
         const QPoint gap(centreOf(chart->Stages.at(0)).x(), chart->Stages.at(0)->BoxRect.Bottom + 6);
         QTest::mouseDClick(w.imgOrderProgress, Qt::LeftButton, Qt::NoModifier, gap);
         QVERIFY(chart->Stages.at(0)->Completed);
+    }
+
+    void statusLine_data()
+    {
+        QTest::addColumn<bool>("completed");
+        QTest::addColumn<bool>("overdue");
+        QTest::addColumn<bool>("previousDone");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<uint>("colour");
+        QTest::newRow("completed") << true << true << false << "Completed:  05 Mar 2026, 14:07:09"
+                                   << 0xFF316AC5u;
+        QTest::newRow("overdue") << false << true << true << "Overdue" << 0xFFFF1010u;
+        QTest::newRow("in progress") << false << false << true << "In Progress" << 0xFF316AC5u;
+        QTest::newRow("later stage") << false << false << false << "" << 0u;
+    }
+    void statusLine()
+    {
+        QFETCH(bool, completed);
+        QFETCH(bool, overdue);
+        QFETCH(bool, previousDone);
+        QFETCH(QString, text);
+        QFETCH(uint, colour);
+        const TDateTime when = EncodeDate(2026, 3, 5) + (14 * 3600 + 7 * 60 + 9) / 86400.0;
+        TGraphicalState stage(nullptr, "Pack", completed, when, 0, "", !completed, overdue, false, true);
+        quint32 shown = 0;
+        QCOMPARE(TChartArea::StatusText(stage, previousDone, &shown), text);
+        QCOMPARE(shown, quint32(colour));
+    }
+
+    void hoverWritesTheStatusLine()
+    {
+        MainWindowFixture f(kQuiet, true);
+        QVERIFY(f.start());
+        TfrmMainPellomarAlpha& w = *f.window;
+        QVERIFY(select(w, "P-2004-345"));
+        const QImage& frame = w.imgMiddleBottom->Bitmap();
+        const auto strip = [&] { return frame.copy(10, frame.height() - 20, 80, 14); };
+        const QImage before = strip();
+        moveOver(w.imgOrderProgress, centreOf(w.OrderProgressChart->Stages.at(1)));
+        QVERIFY(strip() != before); // "Overdue", the sample order is past due
+        bool red = false;
+        const QImage text = strip();
+        for (int y = 0; y < text.height(); ++y)
+            for (int x = 0; x < text.width(); ++x)
+                red = red || (qRed(text.pixel(x, y)) > 200 && qGreen(text.pixel(x, y)) < 120);
+        QVERIFY(red);
+        moveOver(w.imgOrderProgress, QPoint(2, 2));
+        QCOMPARE(strip(), before);
     }
 
     void sortOrders()
@@ -244,22 +301,26 @@ private slots:
 
         // Paid ticks invoiced; paid without invoiced asks, and No keeps the dialog open.
         MessageBoxHook::queueAnswer(mrNo);
-        withDialog<TfrmInvoicesAndPayments>([&] { w.btnEditInvoices->click(); }, [](TfrmInvoicesAndPayments* d) {
-            d->cbPaid->setChecked(true);
-            QVERIFY(d->cbInvoiced->isChecked());
-            d->cbInvoiced->setChecked(false);
-            d->btnNext->click();
-            QVERIFY(d->isVisible());
-            QCOMPARE(MessageBoxHook::lastText(), QString("You have indicated that your Order has been paid but no "
-                                                         "Invoice has been issued.  Do you wish to continue?"));
-            d->btnCancel->click();
-        });
+        withDialog<TfrmInvoicesAndPayments>(
+            [&] { w.btnEditInvoices->click(); },
+            [](TfrmInvoicesAndPayments* d) {
+                d->cbPaid->setChecked(true);
+                QVERIFY(d->cbInvoiced->isChecked());
+                d->cbInvoiced->setChecked(false);
+                d->btnNext->click();
+                QVERIFY(d->isVisible());
+                QCOMPARE(MessageBoxHook::lastText(),
+                         QString("You have indicated that your Order has been paid but no "
+                                 "Invoice has been issued.  Do you wish to continue?"));
+                d->btnCancel->click();
+            });
         QVERIFY(!order->OrderPaid && !order->OrderInvoiced);
 
-        withDialog<TfrmInvoicesAndPayments>([&] { w.btnEditInvoices->click(); }, [](TfrmInvoicesAndPayments* d) {
-            d->cbPaid->setChecked(true);
-            d->btnNext->click();
-        });
+        withDialog<TfrmInvoicesAndPayments>([&] { w.btnEditInvoices->click(); },
+                                            [](TfrmInvoicesAndPayments* d) {
+                                                d->cbPaid->setChecked(true);
+                                                d->btnNext->click();
+                                            });
         QVERIFY(order->OrderPaid && order->OrderInvoiced);
         TRow row = orderRow(order->OrderID).first();
         QVERIFY(row.boolean("OrderPaid") && row.boolean("OrderInvoiced"));
@@ -268,11 +329,12 @@ private slots:
         QCOMPARE(w.SummaryBox->paid(), true);
 
         // Clearing keeps the date; OK without a change writes nothing.
-        withDialog<TfrmInvoicesAndPayments>([&] { w.btnEditInvoices->click(); }, [](TfrmInvoicesAndPayments* d) {
-            d->cbPaid->setChecked(false);
-            d->cbInvoiced->setChecked(false);
-            d->btnNext->click();
-        });
+        withDialog<TfrmInvoicesAndPayments>([&] { w.btnEditInvoices->click(); },
+                                            [](TfrmInvoicesAndPayments* d) {
+                                                d->cbPaid->setChecked(false);
+                                                d->cbInvoiced->setChecked(false);
+                                                d->btnNext->click();
+                                            });
         row = orderRow(order->OrderID).first();
         QVERIFY(!row.boolean("OrderInvoiced"));
         QCOMPARE(row.number("OrderInvoicedDate"), invoicedAt);
@@ -291,19 +353,21 @@ private slots:
         QVERIFY(order);
         QCOMPARE(w.lblNotesNone->text(), QString("None"));
         const QString notes = "Customer's \"fragile\" goods; call O'Neill.\nSecond line";
-        withDialog<TfrmOrdersNotes>([&] { w.btnNotes->click(); }, [&](TfrmOrdersNotes* d) {
-            d->memoNotes->setPlainText(notes);
-            d->btnFinish->click();
-        });
+        withDialog<TfrmOrdersNotes>([&] { w.btnNotes->click(); },
+                                    [&](TfrmOrdersNotes* d) {
+                                        d->memoNotes->setPlainText(notes);
+                                        d->btnFinish->click();
+                                    });
         QCOMPARE(orderRow(order->OrderID).first().text("OrderNotes"), notes);
         QCOMPARE(order->OrderNotes, notes);
         QCOMPARE(w.lblNotesNone->text(), QString("Some"));
-        withDialog<TfrmOrdersNotes>([&] { w.btnNotes->click(); }, [&](TfrmOrdersNotes* d) {
-            QCOMPARE(d->memoNotes->toPlainText(), notes);
-            QCOMPARE(d->CustomerOrderNo, QString("P-2004-345"));
-            d->memoNotes->setPlainText("discarded");
-            d->btnCancel->click();
-        });
+        withDialog<TfrmOrdersNotes>([&] { w.btnNotes->click(); },
+                                    [&](TfrmOrdersNotes* d) {
+                                        QCOMPARE(d->memoNotes->toPlainText(), notes);
+                                        QCOMPARE(d->CustomerOrderNo, QString("P-2004-345"));
+                                        d->memoNotes->setPlainText("discarded");
+                                        d->btnCancel->click();
+                                    });
         QCOMPARE(orderRow(order->OrderID).first().text("OrderNotes"), notes);
         QVERIFY(!ModalFormOpen());
     }
@@ -345,7 +409,9 @@ private slots:
         QVERIFY(task.boolean("Completed"));
         QVERIFY(task.number("CompletedDate") > 0);
         added->setCheckState(0, Qt::Unchecked);
-        QVERIFY(!Db::select("select * from Tasks where TaskID=:id", {{"id", taskId}}).first().boolean("Completed"));
+        QVERIFY(!Db::select("select * from Tasks where TaskID=:id", {{"id", taskId}})
+                     .first()
+                     .boolean("Completed"));
     }
 
     void sampleOrdersCheckBoxAndDelete()
@@ -356,7 +422,8 @@ private slots:
         select(w, "PO-ELE-041234");
         MessageBoxHook::queueAnswer(mrYes);
         w.tbiDeleteOrder->trigger();
-        QVERIFY(MessageBoxHook::lastText().startsWith("Are you sure you want to Delete the Complete Order from "));
+        QVERIFY(MessageBoxHook::lastText().startsWith(
+            "Are you sure you want to Delete the Complete Order from "));
         QVERIFY(MessageBoxHook::lastText().endsWith(", MoneyCorp LLC?"));
         QCOMPARE(w.treeBrevanta->topLevelItemCount(), 2);
         QCOMPARE(w.CurrentOrder, nullptr);
