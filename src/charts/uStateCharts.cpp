@@ -1,5 +1,6 @@
 #include "charts/uStateCharts.h"
 
+#include "charts/uChartPainting.h"
 #include "charts/uStatePresets.h"
 #include "core/Fonts.h"
 #include "core/IniFile.h"
@@ -11,6 +12,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+
+using namespace ChartPainting;
 
 namespace {
 TChartEmailHook* g_defaultEmailHook = nullptr;
@@ -29,24 +32,6 @@ QString templateSection(int n)
     return QStringLiteral("Stage ") + QString::number(n);
 }
 
-void fillOpaque(QPainter& p, int left, int top, int right, int bottom, QRgb argb)
-{
-    if (right <= left || bottom <= top)
-        return;
-    p.save();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(left, top, right - left, bottom - top), QColor::fromRgba(argb));
-    p.restore();
-}
-
-void fillRounded(QPainter& p, int left, int top, int right, int bottom, qreal radius, QRgb argb)
-{
-    if (right <= left || bottom <= top)
-        return;
-    QPainterPath path;
-    path.addRoundedRect(QRectF(left, top, right - left, bottom - top), radius, radius);
-    p.fillPath(path, QColor::fromRgba(argb));
-}
 // Painting stores a fully clear pixel as clear black; the corners outside a frame stay clear white,
 // so a copy without alpha (the e-mail picture) shows them white.
 void whitenClearCorners(QImage& image, int left, int top, int right, int bottom)

@@ -1,6 +1,7 @@
 #include "charts/uStates.h"
 
 #include "charts/uStateCharts.h"
+#include "charts/uChartPainting.h"
 #include "charts/uStatePictures.h"
 #include "core/Fonts.h"
 
@@ -9,6 +10,7 @@
 #include <QPainterPath>
 
 using namespace StageLook;
+using namespace ChartPainting;
 
 namespace {
 // Surfaces are laid out for 96 dpi; a bare image stands in when a stage has no surface yet.
@@ -26,31 +28,6 @@ const QImage& measuringDevice()
 QFontMetrics stageMetrics(const QImage* surface)
 {
     return QFontMetrics(StageFont(), surface ? surface : &measuringDevice());
-}
-
-void fillOpaque(QPainter& p, int left, int top, int right, int bottom, QRgb argb)
-{
-    if (right <= left || bottom <= top)
-        return;
-    p.save();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(QRect(left, top, right - left, bottom - top), QColor::fromRgba(argb));
-    p.restore();
-}
-
-void fillBlended(QPainter& p, int left, int top, int right, int bottom, QRgb argb)
-{
-    if (right > left && bottom > top)
-        p.fillRect(QRect(left, top, right - left, bottom - top), QColor::fromRgba(argb));
-}
-
-void fillRounded(QPainter& p, int left, int top, int right, int bottom, qreal radius, QRgb argb)
-{
-    if (right <= left || bottom <= top)
-        return;
-    QPainterPath path;
-    path.addRoundedRect(QRectF(left, top, right - left, bottom - top), radius, radius);
-    p.fillPath(path, QColor::fromRgba(argb));
 }
 
 void fillTriangle(QPainter& p, const QPolygonF& triangle, QRgb argb)

@@ -53,6 +53,12 @@ struct ProgramRun
 
 const QByteArray kQuietStart = "[Preferences]\r\nShowTutorial=0\r\nShowTips=0\r\n";
 
+bool writeQuietSettings(const TempProgramDir& dir)
+{
+    QFile ini(dir.file("PellomarBrevantaLite.ini"));
+    return ini.open(QIODevice::WriteOnly) && ini.write(kQuietStart) == kQuietStart.size();
+}
+
 bool waitForInstance()
 {
     return QTest::qWaitFor([] { return SingleInstance::isRunning(); }, 10000);
@@ -163,10 +169,7 @@ private slots:
     void secondInstance()
     {
         TempProgramDir dir;
-        QFile ini(dir.file("PellomarBrevantaLite.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write(kQuietStart);
-        ini.close();
+        QVERIFY(writeQuietSettings(dir));
         ProgramRun first(dir.path(), {});
         QVERIFY(waitForInstance());
         QCOMPARE(SingleInstance::forwardWord("showpellomar"), 22);
@@ -195,10 +198,7 @@ private slots:
     void terminationSavesSettings()
     {
         TempProgramDir dir;
-        QFile ini(dir.file("PellomarBrevantaLite.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write(kQuietStart);
-        ini.close();
+        QVERIFY(writeQuietSettings(dir));
         ProgramRun run(dir.path(), {});
         QVERIFY(waitForInstance());
         QTest::qWait(300);
@@ -214,10 +214,7 @@ private slots:
     void readOnlyProgramDirectory()
     {
         TempProgramDir dir;
-        QFile ini(dir.file("PellomarBrevantaLite.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write(kQuietStart);
-        ini.close();
+        QVERIFY(writeQuietSettings(dir));
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
                                                       QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup));
         QFile::setPermissions(dir.file("PellomarBrevantaLite.ini"), QFile::ReadOwner | QFile::ReadOther);
