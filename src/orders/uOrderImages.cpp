@@ -1,5 +1,6 @@
 #include "orders/uOrderImages.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -95,13 +96,18 @@ QImage OrderImage(int index)
 
 QIcon OrderImagePair(int first)
 {
+    // A long order list shares three icons instead of drawing one per row.
+    static QHash<int, QIcon> cache;
+    const auto cached = cache.constFind(first);
+    if (cached != cache.constEnd())
+        return *cached;
     QPixmap pair(56, 24);
     pair.fill(Qt::transparent);
     QPainter p(&pair);
     p.drawImage(0, 0, OrderImage(first));
     p.drawImage(28, 0, OrderImage(first + 1));
     p.end();
-    return QIcon(pair);
+    return cache.insert(first, QIcon(pair)).value();
 }
 
 int OrderImageIndex(bool completed, TDateTime dueDate, TDateTime now)

@@ -151,13 +151,13 @@ void TOrdersTree::RebuildTree()
     }
     LastSelectedTreeRow = -1;
     DrawTotals();
-    if (tree->topLevelItemCount() == 0) {
+    const QList<QTreeWidgetItem*> selected = tree->selectedItems();
+    if (selected.isEmpty()) {
+        // The rows were rebuilt without a selection: the right half shows none either.
         m.ClearCurrentOrder();
         return;
     }
-    const QList<QTreeWidgetItem*> selected = tree->selectedItems();
-    if (!selected.isEmpty())
-        selectRow(selected.first());
+    selectRow(selected.first());
 }
 
 void TOrdersTree::selectRow(QTreeWidgetItem* row)

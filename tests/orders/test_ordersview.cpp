@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -268,7 +269,10 @@ private slots:
         MainWindowFixture f(kQuiet, true);
         QVERIFY(f.start());
         TfrmMainPellomarAlpha& w = *f.window;
+        QVERIFY(select(w, "P-2004-345"));
         w.tbiMostOverdueOrderAtTop->trigger();
+        QCOMPARE(w.CurrentOrder, nullptr); // a reload leaves nothing selected, and shows nothing
+        QCOMPARE(w.treeTasklist->topLevelItemCount(), 0);
         QVERIFY(w.tbiMostOverdueOrderAtTop->isChecked());
         QVERIFY(!w.tbiMostRecentEntryAtTop->isChecked());
         QCOMPARE(w.LoadedOrders.size(), 3);
@@ -278,6 +282,33 @@ private slots:
         w.tbiMostRecentEntryAtTop->trigger();
         for (int i = 1; i < w.LoadedOrders.size(); ++i)
             QVERIFY(w.LoadedOrders[i - 1]->OrderCreationDate >= w.LoadedOrders[i]->OrderCreationDate);
+    }
+
+    void manyOrdersLoadQuickly()
+    {
+        MainWindowFixture f(kQuiet);
+        QVERIFY(f.start());
+        {
+            Db::Transaction t;
+            const int customer = Db::insert("Customers", {{"FullName", "Bulk Buyer"}, {"CompanyName", "Bulk Ltd"}});
+            const int product = Db::insert("Products", {{"ProductCategory", "Widget"}, {"ProductModel", "W-1"}});
+            for (int i = 0; i < 3000; ++i) {
+                const int order = Db::insert("Brevanta", {{"CustomerID", customer},
+                                                          {"CustomerOrderNo", QString("PO-%1").arg(i)},
+                                                          {"OrderDueDate", Now() + i % 40 - 20},
+                                                          {"OrderCreationDate", Now() - i}});
+                for (int j = 0; j < 2; ++j)
+                    Db::insert("OrderItems",
+                               {{"BrevantaID", order}, {"ProductID", product}, {"Quantity", 2}, {"Price", 1.5}});
+            }
+            t.commit();
+        }
+        QElapsedTimer timer;
+        timer.start();
+        f.window->ReloadOrders();
+        QCOMPARE(f.window->treeBrevanta->topLevelItemCount(), 3000);
+        QVERIFY2(timer.elapsed() < 8000, qPrintable(QString::number(timer.elapsed())));
+        QCOMPARE(f.window->LoadedOrders.first()->OrderValue, 6.0);
     }
 
     void orderWithoutCustomerIsNotShown()
