@@ -362,8 +362,11 @@ void TfrmMainPellomarAlpha::restorePosition()
     try {
         IniFile ini(ProgramDir::file(ProgramFiles::Settings));
         ini.load();
-        if (!ini.contains(QStringLiteral("Position"), QStringLiteral("Left")))
+        if (!ini.contains(QStringLiteral("Position"), QStringLiteral("Left"))) {
+            if (QScreen* screen = QGuiApplication::primaryScreen())
+                move(screen->availableGeometry().center() - rect().center());
             return;
+        }
         const int left = ini.readInteger("Position", "Left", x());
         const int top = ini.readInteger("Position", "Top", y());
         const int width = ini.readInteger("Position", "Width", this->width());
