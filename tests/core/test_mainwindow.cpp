@@ -25,6 +25,7 @@ QString appBinary()
 // The real program on a program directory, its message boxes printed instead of shown.
 struct ProgramRun
 {
+    QTemporaryDir binDir;
     QProcess process;
     ProgramRun(const QString& programDir, const QStringList& args, bool asNobody = false)
     {
